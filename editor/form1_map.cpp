@@ -1,0 +1,101 @@
+// The map: its grid, placing blocks with the mouse, taking them back and
+// clearing them all.
+#include "editor/form1.h"
+
+#include <QPainter>
+
+#include <limits>
+
+namespace editor {
+namespace {
+
+constexpr int cellSize = platform::SpriteCollection::spriteSize;
+const QColor gridColour(128, 0, 0);
+
+// The largest multiple of the cell size not above value.
+std::int16_t snapped(std::int16_t value)
+{
+    while (value % cellSize != 0)
+        --value;
+    return value;
+}
+
+} // namespace
+
+// The grid goes into the map's own image once; blocks lie on top of it, so
+// placing or removing them never redraws it.
+void Form1::Form_Load()
+{
+    QImage map(Picture1.clientWidth(), Picture1.clientHeight(), QImage::Format_RGB32);
+    map.fill(Qt::black);
+    Picture1.setBackground(map);
+
+    QPainter painter(&Picture1.background());
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(gridColour, 1));
+    // The lines at -1 and 269 fall outside the image; each cell carries the
+    // line along its own last column and row.
+    for (i = -1; i <= 270; i += cellSize) {
+        painter.drawLine(i, 0, i, 270);
+        painter.drawLine(0, i, 270, i);
+    }
+    Picture1.update();
+}
+
+// A shown block takes the presses that land on it, so they never reach the map.
+void Form1::mapPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position)
+{
+    if (!blockShownAt(position))
+        Picture1_MouseDown(button, modifiers, static_cast<std::int16_t>(position.x()),
+                           static_cast<std::int16_t>(position.y()));
+}
+
+bool Form1::blockShownAt(QPoint position) const
+{
+    for (const platform::Sprite &block : Image1.all()) {
+        if (block.visible && QRect(block.left, block.top, cellSize, cellSize).contains(position))
+            return true;
+    }
+    return false;
+}
+
+// Neither the button nor the modifier keys matter: every press places a block.
+void Form1::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, std::int16_t x, std::int16_t y)
+{
+    // The element count is a 16-bit number; a block more would not fit it.
+    if (Image1.size() == std::numeric_limits<std::int16_t>::max())
+        return;
+    appendBlock(snapped(y), snapped(x));
+}
+
+void Form1::appendBlock(std::int16_t top, std::int16_t left)
+{
+    const int block = Image1.create();
+    Image1.setTop(block, top);
+    Image1.setLeft(block, left);
+    Image1.setVisible(block, true);
+}
+
+void Form1::removeBlocks()
+{
+    Image1.destroyFrom(1);
+}
+
+// With no blocks left the template stays: nothing happens.
+void Form1::Command5_Click()
+{
+    if (Image1.size() > 1)
+        Image1.destroyFrom(Image1.size() - 1);
+}
+
+void Form1::Command4_Click()
+{
+    // Split where "??!" would read as a trigraph to older compilers.
+    const auto answer = dialogs.message(QStringLiteral("OPRAVDU TO CHCEŠ?????" "!!!!!"), QStringLiteral("Dotaz"),
+                                        platform::Dialogs::Buttons::YesNo);
+    if (answer == platform::Dialogs::Answer::No)
+        return;
+    removeBlocks();
+}
+
+} // namespace editor

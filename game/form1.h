@@ -1,0 +1,136 @@
+// The game window: the playfield, the status labels, the menus and the whole
+// state of a game. Its work is split across files by subsystem: form1.cpp
+// (the window and its start and closing), form1_tick.cpp (the tick, steering
+// and eating), form1_level_setup.cpp, form1_game_flow.cpp (new game, crash,
+// end of game), form1_saved_game.cpp, form1_hall_of_fame.cpp and
+// form1_menus.cpp.
+#pragma once
+
+#include "platform/sprite_collection.h"
+#include "platform/timer.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+#include <filesystem>
+
+class QAction;
+class QLabel;
+
+namespace platform {
+class Dialogs;
+class Playfield;
+class RandomSource;
+} // namespace platform
+
+namespace game {
+
+class Form2;
+class Form3;
+
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    Form1(platform::Dialogs &dialogs, platform::RandomSource &random, std::filesystem::path folder,
+          QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The start sequence, before the window is shown. False when the level
+    // count cannot be read; the player has then been told why.
+    bool Form_Load();
+
+    // Game state. The truth values hold -1 for true and 0 for false.
+    std::int16_t prechod = 0;  // a game is in progress, paused or not
+    std::int16_t prechod2 = 0; // the game is paused
+    std::int16_t rychlost = 0; // tick interval in milliseconds
+    std::int16_t dirx = 0;
+    std::int16_t diry = 0;
+    std::int16_t vert = 0;
+    std::int16_t horiz = 0;
+    std::int16_t levels = 0;
+    std::int16_t level = 0;
+    std::int16_t score = 0;
+    std::int16_t lives = 0;
+    std::int16_t remaining = 0;
+    std::int16_t eaten = 0;
+    std::int16_t batches = 0;
+
+    platform::SpriteCollection Image1; // the snake, element 0 the head
+    platform::SpriteCollection Image2; // food items 1 to 4
+    platform::SpriteCollection Image3; // walls
+
+    platform::Playfield *Picture1;
+    QLabel *Label1;
+    QLabel *Label2;
+    QLabel *Label3;
+    QLabel *Label4;
+    QLabel *Label5;
+    QLabel *Label6;
+    QLabel *Label7;
+    QLabel *Label8;
+    platform::Timer Timer1;
+
+    QAction *mnNova;
+    QAction *mnPokracuj;
+    QAction *mnPause;
+    QAction *mnSin;
+    QAction *mnExit;
+    QAction *mnOProgramu;
+
+    Form3 *hallWindow() const { return form3; }
+    // The About window, created hidden on first use.
+    Form2 *aboutWindow();
+    bool hasAboutWindow() const { return form2 != nullptr; }
+
+    void Timer1_Timer();
+    void Picture1_KeyDown(std::int16_t keyCode);
+
+    void reset_snake();
+    void setup_level();
+    void load_level();
+    void je_tamm(std::int16_t fx, std::int16_t ax, std::int16_t bx);
+    void crash();
+    void end_game();
+    void hall_entry();
+    void save_game();
+
+    void mnNova_Click();
+    void mnPokracuj_Click();
+    void mnPause_Click();
+    void mnSin_Click();
+    void mnOProgramu_Click();
+    void mnExit_Click();
+
+    std::filesystem::path levelFile(std::int16_t index) const;
+    std::filesystem::path hallFile() const;
+    std::filesystem::path savedGameFile() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createLabels(QWidget *client);
+    void createMenus();
+    void eat_food();
+    void placeFood(int index);
+    void repairFood(int index);
+    void completeStage();
+    void startNextLevel();
+    void shortenSnake();
+    void growSnake();
+    void createFood();
+    void startGame();
+    void showValues();
+    void message(const QString &text, const QString &title = QStringLiteral("Korvo"));
+    void saveHall();
+
+    platform::Dialogs &dialogs;
+    platform::RandomSource &random;
+    std::filesystem::path folder;
+    Form2 *form2 = nullptr;
+    Form3 *form3 = nullptr;
+};
+
+} // namespace game

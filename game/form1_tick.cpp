@@ -1,0 +1,191 @@
+// The game tick, steering and eating.
+#include "game/form1.h"
+
+#include "platform/key_codes.h"
+#include "platform/playfield.h"
+
+#include <QLabel>
+
+namespace game {
+namespace {
+
+constexpr std::int16_t step = 9;
+
+std::int16_t wrapped(int value)
+{
+    return static_cast<std::int16_t>(value);
+}
+
+bool sameCell(const platform::Sprite &a, const platform::Sprite &b)
+{
+    return a.top == b.top && a.left == b.left;
+}
+
+} // namespace
+
+void Form1::reset_snake()
+{
+    dirx = 1;
+    vert = 1;
+    diry = -1;
+    horiz = 0;
+    Image1.setTop(0, 261);
+    Image1.setLeft(0, 261);
+    for (int i = 1; i < Image1.size(); ++i) {
+        Image1.setTop(i, 270);
+        Image1.setLeft(i, 270);
+    }
+}
+
+void Form1::Timer1_Timer()
+{
+    const int n = Image1.size();
+    for (int i = n - 1; i >= 1; --i) {
+        Image1.setTop(i, Image1.top(i - 1));
+        Image1.setLeft(i, Image1.left(i - 1));
+    }
+    Image1.setTop(0, wrapped(Image1.top(0) + wrapped(vert * diry * step)));
+    Image1.setLeft(0, wrapped(Image1.left(0) + wrapped(horiz * dirx * step)));
+
+    const platform::Sprite head = Image1[0];
+    for (int i = 1; i < n; ++i) {
+        if (sameCell(Image1[i], head)) {
+            crash();
+            return;
+        }
+    }
+
+    const int height = Picture1->clientHeight();
+    const int width = Picture1->clientWidth();
+    if (head.top < 0 || head.left > width || head.left < 0 || head.top > height) {
+        crash();
+        return;
+    }
+
+    const int m = Image3.size();
+    for (int i = 1; i < m; ++i) {
+        if (sameCell(Image3[i], head)) {
+            crash();
+            return;
+        }
+    }
+
+    if (!Timer1.isRunning())
+        return;
+    eat_food();
+}
+
+void Form1::Picture1_KeyDown(std::int16_t keyCode)
+{
+    if (!Timer1.isRunning())
+        return;
+    switch (keyCode) {
+    case platform::key::left:
+        dirx = -1;
+        vert = 0;
+        horiz = 1;
+        break;
+    case platform::key::up:
+        diry = -1;
+        vert = 1;
+        horiz = 0;
+        break;
+    case platform::key::right:
+        dirx = 1;
+        vert = 0;
+        horiz = 1;
+        break;
+    case platform::key::down:
+        diry = 1;
+        vert = 1;
+        horiz = 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::eat_food()
+{
+    for (int f = 1; f <= 4 && f < Image2.size(); ++f) {
+        if (!Image2.visible(f) || !sameCell(Image2[f], Image1[0]))
+            continue;
+        growSnake();
+        Image2.setVisible(f, false);
+        remaining = wrapped(remaining - 1);
+        Label8->setNum(remaining);
+        score = wrapped(score + 10);
+        Label2->setNum(score);
+        eaten = wrapped(eaten + 1);
+        if (eaten != 4)
+            continue;
+
+        batches = wrapped(batches + 1);
+        if (batches != 3) {
+            setup_level();
+            return;
+        }
+        level = wrapped(level + 1);
+        Label4->setNum(wrapped(level + 1));
+        remaining = 12;
+        Label8->setNum(remaining);
+        if (level == levels)
+            completeStage();
+        else
+            startNextLevel();
+        return;
+    }
+}
+
+void Form1::growSnake()
+{
+    const int tail = Image1.size() - 1;
+    const int added = Image1.create();
+    Image1.setTop(added, Image1.top(tail));
+    Image1.setLeft(added, Image1.left(tail));
+    Image1.setVisible(added, true);
+}
+
+void Form1::completeStage()
+{
+    rychlost = wrapped(rychlost - 20);
+    Timer1.setInterval(rychlost);
+    // A saved game may hold an interval that never passes through 60; any
+    // interval of 60 or less after a stage wins, so it never reaches 0.
+    if (rychlost <= 60) {
+        message(QStringLiteral("Dohrál jsi tuto hru!"));
+        Timer1.setInterval(0);
+        hall_entry();
+        end_game();
+        return;
+    }
+    message(QStringLiteral("Přežil jsi první etapu, hurá do další - rychlejší!"));
+    level = 0;
+    Label4->setNum(1);
+    batches = 0;
+    reset_snake();
+    setup_level();
+    save_game();
+}
+
+void Form1::startNextLevel()
+{
+    message(QStringLiteral("Pozor, jdeš do dalšího levelu!"));
+    shortenSnake();
+    reset_snake();
+    batches = 0;
+    save_game();
+    setup_level();
+}
+
+void Form1::shortenSnake()
+{
+    // Keep (n - 1) / 2 sprites, rounded to the nearest, halves to even.
+    const int body = Image1.size() - 1;
+    int kept = body / 2;
+    if (body % 2 == 1 && kept % 2 == 1)
+        ++kept;
+    Image1.destroyFrom(kept);
+}
+
+} // namespace game

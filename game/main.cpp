@@ -1,0 +1,24 @@
+// The game program.
+#include "game/form1.h"
+#include "platform/clock_random.h"
+#include "platform/czech_translation.h"
+#include "platform/paths.h"
+#include "platform/qt_dialogs.h"
+#include "platform/window_placement.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    platform::installCzechTranslation(application);
+    platform::QtDialogs dialogs;
+    platform::ClockRandom random;
+    game::Form1 window(dialogs, random, platform::programFolder());
+    if (!window.Form_Load())
+        return 1;
+    dialogs.setParent(&window);
+    window.show();
+    platform::centreOnScreen(window);
+    return application.exec();
+}

@@ -1,0 +1,94 @@
+// Reading and writing level files.
+#include "levelfile/level_file.h"
+
+#include <array>
+#include <fstream>
+
+namespace levelfile {
+namespace {
+
+std::int16_t int16At(const char *bytes)
+{
+    const auto low = static_cast<unsigned char>(bytes[0]);
+    const auto high = static_cast<unsigned char>(bytes[1]);
+    return static_cast<std::int16_t>(low | (high << 8));
+}
+
+void putInt16(std::vector<char> &out, std::int16_t value)
+{
+    const auto bits = static_cast<std::uint16_t>(value);
+    out.push_back(static_cast<char>(bits & 0xFF));
+    out.push_back(static_cast<char>(bits >> 8));
+}
+
+constexpr std::size_t countSize = 2;
+constexpr std::size_t recordSize = 4;
+
+} // namespace
+
+std::vector<Block> parseLevel(const char *data, std::size_t size)
+{
+    std::vector<Block> blocks;
+    if (size < countSize)
+        return blocks;
+    const int count = int16At(data);
+    const std::size_t records = std::min<std::size_t>(count > 1 ? count - 1 : 0, (size - countSize) / recordSize);
+    blocks.reserve(records);
+    for (std::size_t k = 0; k < records; ++k) {
+        const char *record = data + countSize + k * recordSize;
+        blocks.push_back({int16At(record), int16At(record + 2)});
+    }
+    return blocks;
+}
+
+std::optional<std::vector<Block>> readLevel(const std::filesystem::path &file)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(file, error))
+        return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+
+    // Never more than the count can declare, however large the file.
+    std::array<char, countSize> countBytes{};
+    in.read(countBytes.data(), countBytes.size());
+    if (in.bad())
+        return std::nullopt;
+    if (in.gcount() < static_cast<std::streamsize>(countSize))
+        return std::vector<Block>{};
+    const int count = int16At(countBytes.data());
+    std::vector<char> data(countBytes.begin(), countBytes.end());
+    if (count > 1) {
+        data.resize(countSize + static_cast<std::size_t>(count - 1) * recordSize);
+        in.read(data.data() + countSize, static_cast<std::streamsize>(data.size() - countSize));
+        if (in.bad())
+            return std::nullopt;
+        data.resize(countSize + static_cast<std::size_t>(in.gcount()));
+    }
+    return parseLevel(data.data(), data.size());
+}
+
+bool writeLevel(const std::filesystem::path &file, const std::vector<Block> &blocks)
+{
+    std::vector<char> bytes;
+    bytes.reserve(countSize + blocks.size() * recordSize);
+    putInt16(bytes, static_cast<std::int16_t>(blocks.size() + 1));
+    for (const Block &block : blocks) {
+        putInt16(bytes, block.top);
+        putInt16(bytes, block.left);
+    }
+
+    // Opened for update, so that an existing file is overwritten in place and
+    // keeps its length; only a missing file is created.
+    std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);
+    if (!out.is_open())
+        out.open(file, std::ios::out | std::ios::binary);
+    if (!out.is_open())
+        return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    return out.good();
+}
+
+} // namespace levelfile

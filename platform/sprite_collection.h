@@ -1,0 +1,63 @@
+// A growable sequence of 9 x 9 sprites that share one picture. Element 0 is
+// the collection's original; new elements are hidden copies of it, created at
+// the end, and only runs up to the end are destroyed.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+struct Sprite {
+    std::int16_t left = 0;
+    std::int16_t top = 0;
+    bool visible = false;
+};
+
+// Told of every change, so that a view can redraw just the cells involved.
+class SpriteCollection;
+
+class SpriteObserver
+{
+public:
+    virtual void spriteChanged(const SpriteCollection &sprites, const Sprite &before, const Sprite &after) = 0;
+
+protected:
+    ~SpriteObserver() = default;
+};
+
+class SpriteCollection
+{
+public:
+    static constexpr int spriteSize = 9;
+
+    explicit SpriteCollection(Sprite original);
+
+    int size() const { return static_cast<int>(sprites.size()); }
+    const Sprite &operator[](int index) const { return sprites[static_cast<std::size_t>(index)]; }
+    const std::vector<Sprite> &all() const { return sprites; }
+
+    std::int16_t left(int index) const { return (*this)[index].left; }
+    std::int16_t top(int index) const { return (*this)[index].top; }
+    bool visible(int index) const { return (*this)[index].visible; }
+
+    void setLeft(int index, std::int16_t left);
+    void setTop(int index, std::int16_t top);
+    void setVisible(int index, bool visible);
+
+    // Appends a hidden copy of element 0 and returns its index.
+    int create();
+    // Destroys the elements from index to the end; element 0 always stays.
+    void destroyFrom(int index);
+
+    void setObserver(SpriteObserver *observer) { this->observer = observer; }
+
+private:
+    Sprite &at(int index) { return sprites[static_cast<std::size_t>(index)]; }
+    void changed(const Sprite &before, const Sprite &after);
+
+    std::vector<Sprite> sprites;
+    SpriteObserver *observer = nullptr;
+};
+
+} // namespace platform

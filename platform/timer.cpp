@@ -1,0 +1,36 @@
+// The window timer.
+#include "platform/timer.h"
+
+#include "platform/modal_guard.h"
+
+#include <algorithm>
+
+namespace platform {
+
+Timer::Timer(std::function<void()> handler, QObject *parent)
+    : QObject(parent)
+    , handler(std::move(handler))
+{
+    timer.setTimerType(Qt::PreciseTimer);
+    connect(&timer, &QTimer::timeout, this, &Timer::expire);
+}
+
+void Timer::setInterval(std::int16_t interval)
+{
+    ms = std::max<std::int16_t>(interval, 0);
+    if (ms > 0)
+        timer.start(ms);
+    else
+        timer.stop();
+}
+
+void Timer::expire()
+{
+    if (ms == 0 || inHandler || ModalGuard::anyOpen())
+        return;
+    inHandler = true;
+    handler();
+    inHandler = false;
+}
+
+} // namespace platform

@@ -1,0 +1,19 @@
+// Window placement.
+#include "platform/window_placement.h"
+
+#include <QScreen>
+#include <QWidget>
+
+namespace platform {
+
+void centreOnScreen(QWidget &window)
+{
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+} // namespace platform
