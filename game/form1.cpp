@@ -48,7 +48,11 @@ Form1::Form1(platform::Dialogs &dialogs, platform::RandomSource &random, std::fi
     Picture1->setFocus();
 }
 
-Form1::~Form1() = default;
+// The playfield goes first: it still refers to the sprite collections.
+Form1::~Form1()
+{
+    delete Picture1;
+}
 
 void Form1::createLabels(QWidget *client)
 {

@@ -27,6 +27,7 @@ class Form2 : public QWidget
 
 public:
     explicit Form2(Form1 &main);
+    ~Form2() override;
 
     static const QString text;
 

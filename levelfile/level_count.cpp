@@ -1,7 +1,8 @@
 // Reading the number of levels from the level count file.
 #include "levelfile/level_count.h"
 
-#include <fstream>
+#include "levelfile/input_file.h"
+
 #include <limits>
 
 namespace levelfile {
@@ -104,12 +105,10 @@ std::optional<std::int16_t> parseLevelCount(std::string_view line)
 
 std::optional<std::int16_t> readLevelCount(const std::filesystem::path &file)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error))
+    auto opened = openForReading(file);
+    if (!opened)
         return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
+    std::ifstream &in = *opened;
     NumberReader reader;
     for (char c; in.get(c);) {
         if (c == '\r' || c == '\n' || !reader.feed(c))

@@ -1,6 +1,8 @@
 // Reading and writing level files.
 #include "levelfile/level_file.h"
 
+#include "levelfile/input_file.h"
+
 #include <array>
 #include <fstream>
 
@@ -43,12 +45,10 @@ std::vector<Block> parseLevel(const char *data, std::size_t size)
 
 std::optional<std::vector<Block>> readLevel(const std::filesystem::path &file)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error))
+    auto opened = openForReading(file);
+    if (!opened)
         return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
+    std::ifstream &in = *opened;
 
     // Never more than the count can declare, however large the file.
     std::array<char, countSize> countBytes{};
@@ -79,11 +79,12 @@ bool writeLevel(const std::filesystem::path &file, const std::vector<Block> &blo
         putInt16(bytes, block.left);
     }
 
-    // Opened for update, so that an existing file is overwritten in place and
-    // keeps its length; only a missing file is created.
-    std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);
-    if (!out.is_open())
-        out.open(file, std::ios::out | std::ios::binary);
+    // An existing file is opened for update, so that it is overwritten in
+    // place and keeps its length; only a missing file is created, since
+    // opening for output alone would empty it.
+    std::error_code error;
+    const bool exists = std::filesystem::exists(file, error);
+    std::fstream out(file, exists ? std::ios::in | std::ios::out | std::ios::binary : std::ios::out | std::ios::binary);
     if (!out.is_open())
         return false;
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -196,6 +196,7 @@ void Playfield::render(QPainter &painter, const QRect &area) const
 
 void Playfield::paintEvent(QPaintEvent *event)
 {
+    requested = QRegion();
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QRect client = contentsRect();

@@ -39,7 +39,7 @@ public:
     // call. Runs by itself once control returns to the event loop.
     void flushChanges();
     // The region, in client pixels, that flushChanges() has asked to repaint
-    // since the last call of this function.
+    // since the last call of this function or the last paint.
     QRegion takeRequestedRegion();
 
     // Draws the client area, or a part of it, as it stands now.

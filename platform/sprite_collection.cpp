@@ -12,31 +12,27 @@ SpriteCollection::SpriteCollection(Sprite original)
 
 void SpriteCollection::setLeft(int index, std::int16_t left)
 {
-    Sprite &sprite = at(index);
-    if (sprite.left == left)
-        return;
-    const Sprite before = sprite;
-    sprite.left = left;
-    changed(before, sprite);
+    set(index, &Sprite::left, left);
 }
 
 void SpriteCollection::setTop(int index, std::int16_t top)
 {
-    Sprite &sprite = at(index);
-    if (sprite.top == top)
-        return;
-    const Sprite before = sprite;
-    sprite.top = top;
-    changed(before, sprite);
+    set(index, &Sprite::top, top);
 }
 
 void SpriteCollection::setVisible(int index, bool visible)
 {
+    set(index, &Sprite::visible, visible);
+}
+
+template<typename Value>
+void SpriteCollection::set(int index, Value Sprite::*field, Value value)
+{
     Sprite &sprite = at(index);
-    if (sprite.visible == visible)
+    if (sprite.*field == value)
         return;
     const Sprite before = sprite;
-    sprite.visible = visible;
+    sprite.*field = value;
     changed(before, sprite);
 }
 

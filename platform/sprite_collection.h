@@ -54,6 +54,8 @@ public:
 
 private:
     Sprite &at(int index) { return sprites[static_cast<std::size_t>(index)]; }
+    template<typename Value>
+    void set(int index, Value Sprite::*field, Value value);
     void changed(const Sprite &before, const Sprite &after);
 
     std::vector<Sprite> sprites;

@@ -58,6 +58,7 @@ void TestLevelCount::parsesLine_data()
     QTest::newRow("abc") << QByteArray("abc") << 0;
     QTest::newRow("empty") << QByteArray("") << 0;
     QTest::newRow("NaN") << QByteArray("NaN") << 0;
+    QTest::newRow("comma is no decimal point") << QByteArray("1,5") << 1;
     QTest::newRow("exponent ignored") << QByteArray("1e9") << 1;
     QTest::newRow("32767") << QByteArray("32767") << 32767;
     QTest::newRow("32768") << QByteArray("32768") << doesNotFit;

@@ -65,16 +65,21 @@ void moveSnake(SpriteCollection &snake, int dx, int dy)
     snake.setLeft(0, std::int16_t(snake.left(0) + dx));
 }
 
+// Creates a visible sprite at (left, top).
+void addSprite(SpriteCollection &sprites, int left, int top)
+{
+    const int sprite = sprites.create();
+    sprites.setLeft(sprite, std::int16_t(left));
+    sprites.setTop(sprite, std::int16_t(top));
+    sprites.setVisible(sprite, true);
+}
+
 // A wall on every cell of the playfield.
 void fillWithWalls(SpriteCollection &walls)
 {
     for (int top = 0; top < 270; top += 9) {
-        for (int left = 0; left < 270; left += 9) {
-            const int wall = walls.create();
-            walls.setTop(wall, std::int16_t(top));
-            walls.setLeft(wall, std::int16_t(left));
-            walls.setVisible(wall, true);
-        }
+        for (int left = 0; left < 270; left += 9)
+            addSprite(walls, left, top);
     }
 }
 
@@ -115,7 +120,7 @@ void TestPlayfield::drawsSpritesOverBlack()
     Playfield field;
     SpriteCollection food({224, 120, false});
     field.addLayer(food, platform::foodPicture());
-    food.setVisible(food.create(), true);
+    addSprite(food, 0, 0);
     food.setLeft(food.create(), 18);
     food.setTop(1, 45);
     food.setLeft(1, 90);
@@ -128,8 +133,7 @@ void TestPlayfield::clipsLastColumnAndRow()
     Playfield field;
     SpriteCollection snake({261, 0, true});
     field.addLayer(snake, platform::snakePicture());
-    snake.setVisible(snake.create(), true);
-    snake.setTop(1, 261);
+    addSprite(snake, 261, 261);
     const QImage image = rendered(field);
     QCOMPARE(image.pixel(269, 4), untouched);
     QCOMPARE(image.pixel(265, 269), untouched);
@@ -162,9 +166,7 @@ void TestPlayfield::drawsOffGridSpritesAtTheirPixels()
     Playfield field;
     SpriteCollection walls({112, 104, false});
     field.addLayer(walls, platform::wallPicture());
-    walls.setVisible(walls.create(), true);
-    walls.setLeft(1, 5);
-    walls.setTop(1, 14);
+    addSprite(walls, 5, 14);
     QCOMPARE(rendered(field), expectedField({{QPoint(5, 14), platform::wallPicture()}}));
 }
 
@@ -231,12 +233,8 @@ void TestPlayfield::repaintsOnlyChangedCells()
         fillWithWalls(wallSprites);
     field.addLayer(wallSprites, platform::wallPicture());
     SpriteCollection snakeSprites({std::int16_t(snake[0].x()), std::int16_t(snake[0].y()), true});
-    for (int i = 1; i < snake.size(); ++i) {
-        const int body = snakeSprites.create();
-        snakeSprites.setLeft(body, std::int16_t(snake[i].x()));
-        snakeSprites.setTop(body, std::int16_t(snake[i].y()));
-        snakeSprites.setVisible(body, true);
-    }
+    for (int i = 1; i < snake.size(); ++i)
+        addSprite(snakeSprites, snake[i].x(), snake[i].y());
     field.addLayer(snakeSprites, platform::snakePicture());
     field.takeRequestedRegion();
 
