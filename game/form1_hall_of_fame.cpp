@@ -17,8 +17,9 @@ void Form1::hall_entry()
         form3->setPlace(k, {hall_file::storableName(typed), QString::number(score)});
         form3->show();
         // Kept on disk at once, so that the entry outlives a crash of the
-        // program as well as its ordinary end.
-        saveHall();
+        // program as well as its ordinary end. A failure here is told only
+        // by the write at close.
+        form3->save(hallFile());
         return;
     }
 }

@@ -21,7 +21,7 @@ void Form1::mnPokracuj_Click()
 {
     if (prechod == -1)
         return;
-    const auto saved = SavedGame::fromBytes(platform::readFileStart(savedGameFile(), SavedGame::fileSize));
+    const auto saved = SavedGame::fromBytes(platform::readFileStart(savedGameFile(), SavedGame::fileSize).value_or(QByteArray()));
     if (!saved)
         return;
 

@@ -70,14 +70,21 @@ HallTable Form3::table() const
 
 void Form3::load(const std::filesystem::path &file)
 {
+    const auto bytes = platform::readFileStart(file, hall_file::readLimit);
+    std::error_code error;
+    keepUnreadFile = !bytes && std::filesystem::exists(file, error);
+    if (!bytes)
+        return;
     HallTable loaded = table();
-    hall_file::apply(platform::readFileStart(file, hall_file::readLimit), loaded);
+    hall_file::apply(*bytes, loaded);
     for (int k = 0; k < 5; ++k)
         setPlace(k, loaded[static_cast<std::size_t>(k)]);
 }
 
 bool Form3::save(const std::filesystem::path &file) const
 {
+    if (keepUnreadFile)
+        return false;
     return platform::replaceFile(file, hall_file::bytes(table()));
 }
 

@@ -37,12 +37,16 @@ public:
     // Fills the places from the file; a missing or unreadable file leaves
     // the table as it is.
     void load(const std::filesystem::path &file);
+    // False when the file cannot be written, and when it was there at load
+    // but could not be read: the table shown lacks its entries, so it is
+    // kept rather than replaced.
     bool save(const std::filesystem::path &file) const;
 
     void Label3_Click();
 
 private:
     Form1 &main;
+    bool keepUnreadFile = false;
 };
 
 } // namespace game

@@ -12,6 +12,7 @@ namespace game {
 struct HallPlace {
     QString name;
     QString score;
+    friend bool operator==(const HallPlace &, const HallPlace &) = default;
 };
 
 using HallTable = std::array<HallPlace, 5>;

@@ -11,7 +11,10 @@ namespace platform {
 bool replaceFile(const std::filesystem::path &file, const QByteArray &bytes)
 {
     QSaveFile out(toQString(file));
-    if (!out.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk fails the write itself: a buffered
+    // write fails only at commit, which then still renames the short file
+    // over the old one.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (out.write(bytes) != bytes.size()) {
         out.cancelWriting();
@@ -20,12 +23,15 @@ bool replaceFile(const std::filesystem::path &file, const QByteArray &bytes)
     return out.commit();
 }
 
-QByteArray readFileStart(const std::filesystem::path &file, qint64 limit)
+std::optional<QByteArray> readFileStart(const std::filesystem::path &file, qint64 limit)
 {
     QFile in(toQString(file));
     if (!in.open(QIODevice::ReadOnly))
-        return {};
-    return in.read(limit);
+        return std::nullopt;
+    QByteArray bytes = in.read(limit);
+    if (in.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 } // namespace platform

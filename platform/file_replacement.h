@@ -4,6 +4,7 @@
 #include <QByteArray>
 
 #include <filesystem>
+#include <optional>
 
 namespace platform {
 
@@ -11,7 +12,7 @@ namespace platform {
 // that a failure at any point leaves the old file as it was.
 bool replaceFile(const std::filesystem::path &file, const QByteArray &bytes);
 
-// Up to limit bytes from the start of file; empty when it cannot be read.
-QByteArray readFileStart(const std::filesystem::path &file, qint64 limit);
+// Up to limit bytes from the start of file; nullopt when it cannot be read.
+std::optional<QByteArray> readFileStart(const std::filesystem::path &file, qint64 limit);
 
 } // namespace platform

@@ -15,7 +15,8 @@ QByteArray toWindows1250(const QString &text)
     QStringEncoder encoder("windows-1250", QStringConverter::Flag::Stateless);
     QStringDecoder decoder("windows-1250", QStringConverter::Flag::Stateless);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const qsizetype length = pair ? 2 : 1;
         const QStringView character = QStringView(text).mid(i, length);
         const QByteArray encoded = encoder.encode(character);
         if (encoded.size() == 1 && QString(decoder.decode(encoded)) == character)

@@ -1,9 +1,10 @@
 // An editor window over scripted boxes and a throw-away program folder, and
-// the ways the tests press on its map and read its blocks.
+// the ways the tests press on its map, read its blocks and use its files.
 #pragma once
 
 #include "editor/form1.h"
 
+#include "int16_bytes.h"
 #include "scripted_dialogs.h"
 #include "temp_program_folder.h"
 
@@ -19,27 +20,31 @@ struct EditorFixture {
     // A real mouse press at a point of the map's drawing area.
     void press(QPoint point, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = {})
     {
-        const QPoint border(platform::Playfield::border, platform::Playfield::border);
-        QTest::mousePress(&form.Picture1, button, modifiers, point + border);
-        QTest::mouseRelease(&form.Picture1, button, modifiers, point + border);
+        QTest::mousePress(&form.Picture1, button, modifiers, point + QPoint(2, 2));
     }
 
-    // (Left, Top) of the blocks, in index order.
+    // (Left, Top) of the blocks in index order; (-1, -1) for a hidden one.
     QList<QPoint> blocks() const
     {
         QList<QPoint> list;
         for (int index = 1; index < form.Image1.size(); ++index)
-            list << QPoint(form.Image1.left(index), form.Image1.top(index));
+            list << (form.Image1.visible(index) ? QPoint(form.Image1.left(index), form.Image1.top(index)) : QPoint(-1, -1));
         return list;
     }
 
-    // Every block shown, the template hidden.
-    bool onlyBlocksShown() const
+    std::filesystem::path level(const std::string &name) const { return folder.path() / "levels" / name; }
+    QByteArray bytes(const std::string &name) const { return QByteArray::fromStdString(folder.read(level(name))); }
+
+    // "&Ulož" and "&Načti", the file dialog answered with a file of the levels folder.
+    void save(const std::string &name)
     {
-        for (int index = 0; index < form.Image1.size(); ++index) {
-            if (form.Image1.visible(index) != (index > 0))
-                return false;
-        }
-        return true;
+        dialogs.files.push_back(level(name));
+        form.Command1_Click();
+    }
+    void load(const std::string &name, const std::string &bytes)
+    {
+        folder.write(level(name), bytes);
+        dialogs.files.push_back(level(name));
+        form.Command2_Click();
     }
 };
