@@ -18,8 +18,6 @@ namespace editor {
 
 class Form1 : public QWidget
 {
-    Q_OBJECT
-
 public:
     static const QString caption;
 
@@ -34,29 +32,26 @@ public:
     void Command4_Click(); // clear all
     void Command5_Click(); // remove the newest block
 
-    // The controls, named as in the window's layout. The declaration order
-    // matters: the block list outlives the map that draws it, and each frame
-    // outlives the buttons it holds.
-    QLabel Label1;
-    QLabel Label2;
+    // The controls, named as in the window's layout.
     platform::SpriteCollection Image1; // element 0 the hidden template, then the blocks
-    platform::Playfield Picture1;
-    QGroupBox Frame1;
-    QPushButton Command1;
-    QPushButton Command2;
-    QPushButton Command3;
-    QGroupBox Frame2;
-    QPushButton Command5;
-    QPushButton Command4;
+    QLabel *Label1;
+    QLabel *Label2;
+    platform::Playfield *Picture1;
+    QGroupBox *Frame1;
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    QGroupBox *Frame2;
+    QPushButton *Command5;
+    QPushButton *Command4;
 
 private:
-    void placeControls();
+    void createControls();
     void connectHandlers();
     void Form_Load();
 
-    void mapPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void mapPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
     bool blockShownAt(QPoint position) const;
-    void appendBlock(std::int16_t top, std::int16_t left);
     void removeBlocks();
 
     std::filesystem::path levelsFolder() const;

@@ -2,7 +2,7 @@
 #include "editor/form1.h"
 
 #include "levelfile/level_file.h"
-#include "platform/paths.h"
+#include "platform/files.h"
 
 #include <QDir>
 
@@ -50,7 +50,7 @@ void Form1::Command2_Click()
     pocet = static_cast<std::int16_t>(blocks->size() + 1);
     for (i = 1; i <= pocet - 1; ++i) {
         const levelfile::Block &block = (*blocks)[static_cast<std::size_t>(i - 1)];
-        appendBlock(block.top, block.left);
+        Image1.add(block.top, block.left);
     }
 }
 

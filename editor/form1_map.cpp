@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <cmath>
 #include <limits>
 
 namespace editor {
@@ -26,11 +27,11 @@ std::int16_t snapped(std::int16_t value)
 // placing or removing them never redraws it.
 void Form1::Form_Load()
 {
-    QImage map(Picture1.clientWidth(), Picture1.clientHeight(), QImage::Format_RGB32);
+    QImage map(Picture1->clientWidth(), Picture1->clientHeight(), QImage::Format_RGB32);
     map.fill(Qt::black);
-    Picture1.setBackground(map);
+    Picture1->setBackground(map);
 
-    QPainter painter(&Picture1.background());
+    QPainter painter(&Picture1->background());
     // The lines at -1 and 269 fall outside the image; each cell carries the
     // line along its own last column and row. They are filled as one-pixel
     // rectangles, the same pixels as drawn lines at a sixth of the cost: a
@@ -40,15 +41,18 @@ void Form1::Form_Load()
         painter.fillRect(i, 0, 1, 271, gridColour);
         painter.fillRect(0, i, 271, 1, gridColour);
     }
-    Picture1.update();
+    Picture1->update();
 }
 
-// A shown block takes the presses that land on it, so they never reach the map.
-void Form1::mapPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position)
+// A press anywhere in a pixel counts as a press on that pixel, whatever
+// fraction of it a device pixel ratio above 1 adds. A shown block takes the
+// presses that land on it, so they never reach the map.
+void Form1::mapPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position)
 {
-    if (!blockShownAt(position))
-        Picture1_MouseDown(button, modifiers, static_cast<std::int16_t>(position.x()),
-                           static_cast<std::int16_t>(position.y()));
+    const QPoint pixel(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
+    if (!blockShownAt(pixel))
+        Picture1_MouseDown(button, modifiers, static_cast<std::int16_t>(pixel.x()),
+                           static_cast<std::int16_t>(pixel.y()));
 }
 
 bool Form1::blockShownAt(QPoint position) const
@@ -66,15 +70,7 @@ void Form1::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, std::int1
     // The element count is a 16-bit number; a block more would not fit it.
     if (Image1.size() == std::numeric_limits<std::int16_t>::max())
         return;
-    appendBlock(snapped(y), snapped(x));
-}
-
-void Form1::appendBlock(std::int16_t top, std::int16_t left)
-{
-    const int block = Image1.create();
-    Image1.setTop(block, top);
-    Image1.setLeft(block, left);
-    Image1.setVisible(block, true);
+    Image1.add(snapped(y), snapped(x));
 }
 
 void Form1::removeBlocks()

@@ -1,4 +1,5 @@
-// The game window: its controls, its start and its closing.
+// The game window: its controls and menus, its start, the commands that only
+// switch windows and timers, and its closing.
 #include "game/form1.h"
 
 #include "game/form2.h"
@@ -6,14 +7,16 @@
 #include "game/hall_file.h"
 #include "game/label_style.h"
 #include "levelfile/level_count.h"
+#include "platform/application.h"
 #include "platform/dialogs.h"
-#include "platform/paths.h"
+#include "platform/files.h"
 #include "platform/pictures.h"
 #include "platform/playfield.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
 
 namespace game {
 
@@ -48,12 +51,6 @@ Form1::Form1(platform::Dialogs &dialogs, platform::RandomSource &random, std::fi
     Picture1->setFocus();
 }
 
-// The playfield goes first: it still refers to the sprite collections.
-Form1::~Form1()
-{
-    delete Picture1;
-}
-
 void Form1::createLabels(QWidget *client)
 {
     Label1 = makeLabel(client, QStringLiteral("Tvé skóre"), {288, 8, 73, 17}, headingColour);
@@ -66,6 +63,70 @@ void Form1::createLabels(QWidget *client)
     Label8 = makeLabel(client, QStringLiteral("12"), {296, 240, 57, 25}, valueColour);
     Label5->setWordWrap(true);
     Label7->setWordWrap(true);
+}
+
+void Form1::createMenus()
+{
+    QMenu *mnSoubor = menuBar()->addMenu(QStringLiteral("Soubor"));
+    mnNova = mnSoubor->addAction(QStringLiteral("Nová hra"), this, &Form1::mnNova_Click);
+    mnNova->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnPokracuj = mnSoubor->addAction(QStringLiteral("Pokračuj ve hře"), this, &Form1::mnPokracuj_Click);
+    mnPokracuj->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnSoubor->addSeparator();
+    mnPause = mnSoubor->addAction(QStringLiteral("Přestávka"));
+    mnPause->setShortcut(QKeySequence(Qt::Key_F1));
+    mnPause->setCheckable(true);
+    // The command alone decides the check mark, so undo the toolkit's own
+    // toggle before it runs.
+    connect(mnPause, &QAction::triggered, this, [this](bool checked) {
+        mnPause->setChecked(!checked);
+        mnPause_Click();
+    });
+    mnSin = mnSoubor->addAction(QStringLiteral("Síň slávy"), this, &Form1::mnSin_Click);
+    mnSoubor->addSeparator();
+    mnExit = mnSoubor->addAction(QStringLiteral("Exit"), this, &Form1::mnExit_Click);
+    mnExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    mnOProgramu = menuBar()->addAction(QStringLiteral("O Programu"), this, &Form1::mnOProgramu_Click);
+}
+
+void Form1::mnPause_Click()
+{
+    if (prechod == 0)
+        return;
+    if (!mnPause->isChecked()) {
+        Timer1.setInterval(0);
+        mnPause->setChecked(true);
+        prechod2 = -1;
+    } else {
+        Timer1.setInterval(rychlost);
+        mnPause->setChecked(false);
+        prechod2 = 0;
+    }
+}
+
+void Form1::mnSin_Click()
+{
+    if (prechod == -1)
+        return;
+    platform::showInFront(*form3);
+}
+
+void Form1::mnOProgramu_Click()
+{
+    if (prechod == -1)
+        return;
+    const bool firstShow = !hasAboutWindow();
+    Form2 *about = aboutWindow();
+    about->Timer1.setInterval(150);
+    Timer1.setInterval(0);
+    platform::showInFront(*about);
+    if (firstShow)
+        platform::centreOnScreen(*about);
+}
+
+void Form1::mnExit_Click()
+{
+    close();
 }
 
 bool Form1::Form_Load()
@@ -124,6 +185,12 @@ void Form1::closeEvent(QCloseEvent *event)
     if (form3)
         form3->close();
     event->accept();
+}
+
+void Form1::saveHall()
+{
+    if (!form3->save(hallFile()))
+        message(QStringLiteral("Síň slávy nelze uložit do souboru\n%1").arg(platform::toQString(hallFile())));
 }
 
 } // namespace game

@@ -1,9 +1,11 @@
 // The game window: the playfield, the status labels, the menus and the whole
-// state of a game. Its work is split across files by subsystem: form1.cpp
-// (the window and its start and closing), form1_tick.cpp (the tick, steering
-// and eating), form1_level_setup.cpp, form1_game_flow.cpp (new game, crash,
-// end of game), form1_saved_game.cpp, form1_hall_of_fame.cpp and
-// form1_menus.cpp.
+// state of a game. Its work stands in four files:
+//   form1.cpp         the window, its menus, its start and its closing;
+//   form1_tick.cpp    the tick, steering and eating;
+//   form1_levels.cpp  the snake's start, level setup and food, the next level
+//                     and the next stage, shortening the snake;
+//   form1_game.cpp    a game's life: new game, continue, saving the game,
+//                     crash, end of game and the hall of fame entry.
 #pragma once
 
 #include "platform/sprite_collection.h"
@@ -30,12 +32,9 @@ class Form3;
 
 class Form1 : public QMainWindow
 {
-    Q_OBJECT
-
 public:
     Form1(platform::Dialogs &dialogs, platform::RandomSource &random, std::filesystem::path folder,
           QWidget *parent = nullptr);
-    ~Form1() override;
 
     // The start sequence, before the window is shown. False when the level
     // count cannot be read; the player has then been told why.

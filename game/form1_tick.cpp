@@ -1,7 +1,6 @@
 // The game tick, steering and eating.
 #include "game/form1.h"
 
-#include "platform/key_codes.h"
 #include "platform/playfield.h"
 
 #include <QLabel>
@@ -22,20 +21,6 @@ bool sameCell(const platform::Sprite &a, const platform::Sprite &b)
 }
 
 } // namespace
-
-void Form1::reset_snake()
-{
-    dirx = 1;
-    vert = 1;
-    diry = -1;
-    horiz = 0;
-    Image1.setTop(0, 261);
-    Image1.setLeft(0, 261);
-    for (int i = 1; i < Image1.size(); ++i) {
-        Image1.setTop(i, 270);
-        Image1.setLeft(i, 270);
-    }
-}
 
 void Form1::Timer1_Timer()
 {
@@ -140,52 +125,7 @@ void Form1::eat_food()
 void Form1::growSnake()
 {
     const int tail = Image1.size() - 1;
-    const int added = Image1.create();
-    Image1.setTop(added, Image1.top(tail));
-    Image1.setLeft(added, Image1.left(tail));
-    Image1.setVisible(added, true);
-}
-
-void Form1::completeStage()
-{
-    rychlost = wrapped(rychlost - 20);
-    Timer1.setInterval(rychlost);
-    // A saved game may hold an interval that never passes through 60; any
-    // interval of 60 or less after a stage wins, so it never reaches 0.
-    if (rychlost <= 60) {
-        message(QStringLiteral("Dohrál jsi tuto hru!"));
-        Timer1.setInterval(0);
-        hall_entry();
-        end_game();
-        return;
-    }
-    message(QStringLiteral("Přežil jsi první etapu, hurá do další - rychlejší!"));
-    level = 0;
-    Label4->setNum(1);
-    batches = 0;
-    reset_snake();
-    setup_level();
-    save_game();
-}
-
-void Form1::startNextLevel()
-{
-    message(QStringLiteral("Pozor, jdeš do dalšího levelu!"));
-    shortenSnake();
-    reset_snake();
-    batches = 0;
-    save_game();
-    setup_level();
-}
-
-void Form1::shortenSnake()
-{
-    // Keep (n - 1) / 2 sprites, rounded to the nearest, halves to even.
-    const int body = Image1.size() - 1;
-    int kept = body / 2;
-    if (body % 2 == 1 && kept % 2 == 1)
-        ++kept;
-    Image1.destroyFrom(kept);
+    Image1.add(Image1.top(tail), Image1.left(tail));
 }
 
 } // namespace game

@@ -53,12 +53,6 @@ Form2::Form2(Form1 &main)
         Image1.setVisible(Image1.create(), true);
 }
 
-// The box goes first: it still refers to the sprites.
-Form2::~Form2()
-{
-    delete Picture1;
-}
-
 void Form2::Timer1_Timer()
 {
     for (int k = 10; k >= 1; --k) {

@@ -23,11 +23,8 @@ class Form1;
 
 class Form2 : public QWidget
 {
-    Q_OBJECT
-
 public:
     explicit Form2(Form1 &main);
-    ~Form2() override;
 
     static const QString text;
 

@@ -4,7 +4,7 @@
 #include "game/form1.h"
 #include "game/label_style.h"
 #include "platform/clickable_label.h"
-#include "platform/file_replacement.h"
+#include "platform/files.h"
 
 #include <QFrame>
 #include <QLabel>

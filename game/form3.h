@@ -21,8 +21,6 @@ class Form1;
 
 class Form3 : public QWidget
 {
-    Q_OBJECT
-
 public:
     explicit Form3(Form1 &main);
 

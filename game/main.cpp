@@ -1,10 +1,9 @@
 // The game program.
 #include "game/form1.h"
+#include "platform/application.h"
 #include "platform/clock_random.h"
-#include "platform/czech_translation.h"
-#include "platform/paths.h"
+#include "platform/files.h"
 #include "platform/qt_dialogs.h"
-#include "platform/window_placement.h"
 
 #include <QApplication>
 

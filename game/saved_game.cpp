@@ -1,23 +1,14 @@
 // Saved game bytes.
 #include "game/saved_game.h"
 
-#include <array>
+#include "levelfile/int16.h"
 
 namespace game {
 namespace {
 
-void append(QByteArray &bytes, std::int16_t value)
-{
-    const auto bits = static_cast<std::uint16_t>(value);
-    bytes.append(static_cast<char>(bits & 0xFF));
-    bytes.append(static_cast<char>(bits >> 8));
-}
-
 std::int16_t fieldAt(const QByteArray &bytes, int field)
 {
-    const auto low = static_cast<unsigned char>(bytes[2 * field]);
-    const auto high = static_cast<unsigned char>(bytes[2 * field + 1]);
-    return static_cast<std::int16_t>(low | (high << 8));
+    return levelfile::readInt16(bytes.constData() + 2 * field);
 }
 
 } // namespace
@@ -26,7 +17,7 @@ QByteArray SavedGame::bytes() const
 {
     QByteArray bytes;
     for (std::int16_t field : {lives, level, score, length, rychlost})
-        append(bytes, field);
+        levelfile::appendInt16(bytes, field);
     return bytes;
 }
 

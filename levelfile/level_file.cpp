@@ -2,26 +2,13 @@
 #include "levelfile/level_file.h"
 
 #include "levelfile/input_file.h"
+#include "levelfile/int16.h"
 
 #include <array>
 #include <fstream>
 
 namespace levelfile {
 namespace {
-
-std::int16_t int16At(const char *bytes)
-{
-    const auto low = static_cast<unsigned char>(bytes[0]);
-    const auto high = static_cast<unsigned char>(bytes[1]);
-    return static_cast<std::int16_t>(low | (high << 8));
-}
-
-void putInt16(std::vector<char> &out, std::int16_t value)
-{
-    const auto bits = static_cast<std::uint16_t>(value);
-    out.push_back(static_cast<char>(bits & 0xFF));
-    out.push_back(static_cast<char>(bits >> 8));
-}
 
 constexpr std::size_t countSize = 2;
 constexpr std::size_t recordSize = 4;
@@ -33,12 +20,12 @@ std::vector<Block> parseLevel(const char *data, std::size_t size)
     std::vector<Block> blocks;
     if (size < countSize)
         return blocks;
-    const int count = int16At(data);
+    const int count = readInt16(data);
     const std::size_t records = std::min<std::size_t>(count > 1 ? count - 1 : 0, (size - countSize) / recordSize);
     blocks.reserve(records);
     for (std::size_t k = 0; k < records; ++k) {
         const char *record = data + countSize + k * recordSize;
-        blocks.push_back({int16At(record), int16At(record + 2)});
+        blocks.push_back({readInt16(record), readInt16(record + 2)});
     }
     return blocks;
 }
@@ -57,7 +44,7 @@ std::optional<std::vector<Block>> readLevel(const std::filesystem::path &file)
         return std::nullopt;
     if (in.gcount() < static_cast<std::streamsize>(countSize))
         return std::vector<Block>{};
-    const int count = int16At(countBytes.data());
+    const int count = readInt16(countBytes.data());
     std::vector<char> data(countBytes.begin(), countBytes.end());
     if (count > 1) {
         data.resize(countSize + static_cast<std::size_t>(count - 1) * recordSize);
@@ -73,10 +60,10 @@ bool writeLevel(const std::filesystem::path &file, const std::vector<Block> &blo
 {
     std::vector<char> bytes;
     bytes.reserve(countSize + blocks.size() * recordSize);
-    putInt16(bytes, static_cast<std::int16_t>(blocks.size() + 1));
+    appendInt16(bytes, static_cast<std::int16_t>(blocks.size() + 1));
     for (const Block &block : blocks) {
-        putInt16(bytes, block.top);
-        putInt16(bytes, block.left);
+        appendInt16(bytes, block.top);
+        appendInt16(bytes, block.left);
     }
 
     // An existing file is opened for update, so that it is overwritten in

@@ -1,4 +1,4 @@
-// Clock-seeded random numbers.
+// Random numbers seeded from the clock.
 #include "platform/clock_random.h"
 
 #include <chrono>

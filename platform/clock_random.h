@@ -1,11 +1,18 @@
-// Random numbers seeded from the clock.
+// Uniform random numbers in [0, 1): the source the game draws from, and its
+// implementation seeded from the clock.
 #pragma once
-
-#include "platform/random_source.h"
 
 #include <random>
 
 namespace platform {
+
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+    virtual double next() = 0;
+    virtual void reseed() = 0;
+};
 
 class ClockRandom : public RandomSource
 {

@@ -1,8 +1,6 @@
 // The picture area.
 #include "platform/playfield.h"
 
-#include "platform/key_codes.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,6 +21,23 @@ int cellsAcross(int pixels)
     return (pixels + cellSize - 1) / cellSize;
 }
 
+// The virtual key code of a Qt key, 0 for keys the game does not use.
+std::int16_t virtualKeyCode(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return key::left;
+    case Qt::Key_Up:
+        return key::up;
+    case Qt::Key_Right:
+        return key::right;
+    case Qt::Key_Down:
+        return key::down;
+    default:
+        return 0;
+    }
+}
+
 } // namespace
 
 Playfield::Playfield(QWidget *parent, QSize clientSize)
@@ -41,8 +56,10 @@ Playfield::Playfield(QWidget *parent, QSize clientSize)
 
 Playfield::~Playfield()
 {
-    for (Layer &layer : layers)
-        layer.sprites->setObserver(nullptr);
+    for (Layer &layer : layers) {
+        if (layer.sprites)
+            layer.sprites->setObserver(nullptr);
+    }
 }
 
 void Playfield::addLayer(SpriteCollection &sprites, const QImage &picture)
@@ -67,6 +84,23 @@ void Playfield::spriteChanged(const SpriteCollection &sprites, const Sprite &bef
         return;
     count(*layer, before, -1);
     count(*layer, after, +1);
+    queueFlush();
+}
+
+// A collection that goes away takes its sprites off the field.
+void Playfield::collectionDestroyed(const SpriteCollection &sprites)
+{
+    Layer *layer = layerOf(sprites);
+    if (!layer)
+        return;
+    for (const Sprite &sprite : sprites.all())
+        count(*layer, sprite, -1);
+    layer->sprites = nullptr;
+    queueFlush();
+}
+
+void Playfield::queueFlush()
+{
     if (!flushQueued) {
         flushQueued = true;
         QMetaObject::invokeMethod(this, &Playfield::flushChanges, Qt::QueuedConnection);
@@ -184,7 +218,7 @@ void Playfield::render(QPainter &painter, const QRect &area) const
     }
 
     for (const Layer &layer : layers) {
-        if (layer.offGrid == 0)
+        if (layer.offGrid == 0 || !layer.sprites)
             continue;
         for (const Sprite &sprite : layer.sprites->all()) {
             if (sprite.visible && cellOf(sprite) == -1 && spriteRect(sprite).intersects(client))
@@ -218,8 +252,11 @@ void Playfield::keyPressEvent(QKeyEvent *event)
 
 void Playfield::mousePressEvent(QMouseEvent *event)
 {
-    const QPoint position = event->position().toPoint() - contentsRect().topLeft();
-    if (QRect(0, 0, clientWidth(), clientHeight()).contains(position))
+    // The widget's own position() comes rounded to whole logical pixels; the
+    // window's position keeps the fraction of a device pixel.
+    const QPointF position =
+        event->scenePosition() - QPointF(mapTo(window(), contentsRect().topLeft()));
+    if (position.x() >= 0 && position.y() >= 0 && position.x() < clientWidth() && position.y() < clientHeight())
         emit pressed(event->button(), event->modifiers(), position);
 }
 

@@ -15,6 +15,14 @@
 
 namespace platform {
 
+// Virtual key codes of the keys the game listens to.
+namespace key {
+constexpr std::int16_t left = 37;
+constexpr std::int16_t up = 38;
+constexpr std::int16_t right = 39;
+constexpr std::int16_t down = 40;
+} // namespace key
+
 class Playfield : public QFrame, private SpriteObserver
 {
     Q_OBJECT
@@ -47,7 +55,9 @@ public:
 
 signals:
     void keyDown(std::int16_t keyCode);
-    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    // A press inside the client area, at its position in client pixels with
+    // the fraction that a device pixel ratio above 1 gives.
+    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -63,6 +73,8 @@ private:
     };
 
     void spriteChanged(const SpriteCollection &sprites, const Sprite &before, const Sprite &after) override;
+    void collectionDestroyed(const SpriteCollection &sprites) override;
+    void queueFlush();
     void count(Layer &layer, const Sprite &sprite, int change);
     void markDirty(int cell);
     void requestRepaint(const QRect &area);

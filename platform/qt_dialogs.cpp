@@ -1,7 +1,7 @@
 // Message box, input box and file dialog.
 #include "platform/qt_dialogs.h"
 
-#include "platform/paths.h"
+#include "platform/files.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

@@ -10,6 +10,12 @@ SpriteCollection::SpriteCollection(Sprite original)
 {
 }
 
+SpriteCollection::~SpriteCollection()
+{
+    if (observer)
+        observer->collectionDestroyed(*this);
+}
+
 void SpriteCollection::setLeft(int index, std::int16_t left)
 {
     set(index, &Sprite::left, left);
@@ -42,6 +48,15 @@ int SpriteCollection::create()
     copy.visible = false;
     sprites.push_back(copy);
     return size() - 1;
+}
+
+int SpriteCollection::add(std::int16_t top, std::int16_t left)
+{
+    const int index = create();
+    setTop(index, top);
+    setLeft(index, left);
+    setVisible(index, true);
+    return index;
 }
 
 void SpriteCollection::destroyFrom(int index)

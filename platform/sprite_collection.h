@@ -14,13 +14,16 @@ struct Sprite {
     bool visible = false;
 };
 
-// Told of every change, so that a view can redraw just the cells involved.
 class SpriteCollection;
 
+// Told of every change, so that a view can redraw just the cells involved,
+// and of the collection's end, so that it never refers to a collection that
+// is gone.
 class SpriteObserver
 {
 public:
     virtual void spriteChanged(const SpriteCollection &sprites, const Sprite &before, const Sprite &after) = 0;
+    virtual void collectionDestroyed(const SpriteCollection &sprites) = 0;
 
 protected:
     ~SpriteObserver() = default;
@@ -32,6 +35,9 @@ public:
     static constexpr int spriteSize = 9;
 
     explicit SpriteCollection(Sprite original);
+    ~SpriteCollection();
+    SpriteCollection(const SpriteCollection &) = delete;
+    SpriteCollection &operator=(const SpriteCollection &) = delete;
 
     int size() const { return static_cast<int>(sprites.size()); }
     const Sprite &operator[](int index) const { return sprites[static_cast<std::size_t>(index)]; }
@@ -47,9 +53,12 @@ public:
 
     // Appends a hidden copy of element 0 and returns its index.
     int create();
+    // Appends an element at the given place, shown, and returns its index.
+    int add(std::int16_t top, std::int16_t left);
     // Destroys the elements from index to the end; element 0 always stays.
     void destroyFrom(int index);
 
+    // One observer at a time; nullptr for none.
     void setObserver(SpriteObserver *observer) { this->observer = observer; }
 
 private:

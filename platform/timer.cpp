@@ -7,12 +7,11 @@
 
 namespace platform {
 
-Timer::Timer(std::function<void()> handler, QObject *parent)
-    : QObject(parent)
-    , handler(std::move(handler))
+Timer::Timer(std::function<void()> handler)
+    : handler(std::move(handler))
 {
     timer.setTimerType(Qt::PreciseTimer);
-    connect(&timer, &QTimer::timeout, this, &Timer::expire);
+    QObject::connect(&timer, &QTimer::timeout, &timer, [this] { expire(); });
 }
 
 void Timer::setInterval(std::int16_t interval)

@@ -1,7 +1,6 @@
 // A window's timer: the interval in milliseconds, 0 meaning stopped.
 #pragma once
 
-#include <QObject>
 #include <QTimer>
 
 #include <cstdint>
@@ -9,12 +8,10 @@
 
 namespace platform {
 
-class Timer : public QObject
+class Timer
 {
-    Q_OBJECT
-
 public:
-    explicit Timer(std::function<void()> handler, QObject *parent = nullptr);
+    explicit Timer(std::function<void()> handler);
 
     std::int16_t interval() const { return ms; }
     // A positive value (re)starts the timer with that interval; 0 or less

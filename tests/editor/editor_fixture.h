@@ -10,6 +10,7 @@
 
 #include <QList>
 #include <QPoint>
+#include <QMouseEvent>
 #include <QTest>
 
 struct EditorFixture {
@@ -17,10 +18,15 @@ struct EditorFixture {
     TempProgramFolder folder;
     editor::Form1 form{dialogs, folder.path()};
 
-    // A real mouse press at a point of the map's drawing area.
-    void press(QPoint point, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = {})
+    // A press at a point of the map's drawing area, delivered to the window
+    // as the window system delivers it, fractions of a pixel included.
+    void press(QPointF point, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = {})
     {
-        QTest::mousePress(&form.Picture1, button, modifiers, point + QPoint(2, 2));
+        form.winId();
+        const QPointF inWindow = point + QPointF(form.Picture1->mapTo(&form, QPoint(2, 2)));
+        QMouseEvent event(QEvent::MouseButtonPress, inWindow, inWindow, form.mapToGlobal(inWindow), button, button,
+                          modifiers);
+        QCoreApplication::sendEvent(form.windowHandle(), &event);
     }
 
     // (Left, Top) of the blocks in index order; (-1, -1) for a hidden one.

@@ -2,7 +2,7 @@
 // the level files it saves and loads.
 #include "editor_fixture.h"
 
-#include "platform/paths.h"
+#include "platform/files.h"
 #include "platform/pictures.h"
 
 #include <QDir>
@@ -16,7 +16,7 @@ const QRgb darkRed = qRgb(128, 0, 0);
 // The map's drawing area as the screen shows it.
 QImage mapPixels(editor::Form1 &form)
 {
-    return form.Picture1.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(2, 2, 269, 269);
+    return form.Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(2, 2, 269, 269);
 }
 
 } // namespace
@@ -36,20 +36,20 @@ private slots:
         QCOMPARE(form.minimumSize(), QSize(484, 286));
         QCOMPARE(form.maximumSize(), QSize(484, 286));
         QCOMPARE(form.windowIcon().pixmap(32).toImage(), platform::programIcon().pixmap(32).toImage());
-        QCOMPARE(form.Label2.text(), QStringLiteral("Tolmar"));
-        QCOMPARE(form.Label2.font().pointSizeF(), 13.5);
-        QVERIFY(form.Frame1.title().isEmpty() && form.Frame2.title().isEmpty() && !form.Label1.text().isEmpty());
+        QCOMPARE(form.Label2->text(), QStringLiteral("Tolmar"));
+        QCOMPARE(form.Label2->font().pointSizeF(), 13.5);
+        QVERIFY(form.Frame1->title().isEmpty() && form.Frame2->title().isEmpty() && !form.Label1->text().isEmpty());
         const std::tuple<const QWidget &, const QWidget &, QRect> controls[]{
-            {form.Label1, form, {0, 8, 73, 225}},         {form.Label2, form, {8, 248, 65, 25}},
-            {form.Picture1, form, {80, 8, 273, 273}},     {form.Frame1, form, {360, 0, 121, 177}},
-            {form.Command1, form, {392, 40, 57, 17}},     {form.Command2, form, {392, 72, 57, 17}},
-            {form.Command3, form, {392, 104, 57, 17}},    {form.Frame2, form, {360, 184, 121, 97}},
-            {form.Command5, form.Frame2, {32, 24, 57, 17}}, {form.Command4, form.Frame2, {32, 64, 57, 17}}};
+            {*form.Label1, form, {0, 8, 73, 225}},         {*form.Label2, form, {8, 248, 65, 25}},
+            {*form.Picture1, form, {80, 8, 273, 273}},     {*form.Frame1, form, {360, 0, 121, 177}},
+            {*form.Command1, form, {392, 40, 57, 17}},     {*form.Command2, form, {392, 72, 57, 17}},
+            {*form.Command3, form, {392, 104, 57, 17}},    {*form.Frame2, form, {360, 184, 121, 97}},
+            {*form.Command5, *form.Frame2, {32, 24, 57, 17}}, {*form.Command4, *form.Frame2, {32, 64, 57, 17}}};
         for (const auto &[control, parent, place] : controls) {
             QCOMPARE(control.parentWidget(), &parent);
             QCOMPARE(control.geometry(), place);
         }
-        QCOMPARE((QStringList{form.Command1.text(), form.Command2.text(), form.Command3.text(), form.Command5.text(), form.Command4.text()}),
+        QCOMPARE((QStringList{form.Command1->text(), form.Command2->text(), form.Command3->text(), form.Command5->text(), form.Command4->text()}),
                  (QStringList{"&Ulož", "&Načti", "&Exit", "&Odstraň", "&Smaž vše"}));
     }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "game/form1.h"
-#include "platform/key_codes.h"
+#include "platform/playfield.h"
 
 #include "scripted_dialogs.h"
 #include "scripted_random.h"

@@ -5,7 +5,7 @@
 #include "hardening_fixture.h"
 
 #include "game/saved_game.h"
-#include "platform/paths.h"
+#include "platform/files.h"
 
 #include <QAction>
 #include <QLabel>

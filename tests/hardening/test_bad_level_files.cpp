@@ -4,7 +4,7 @@
 // go on working, and the files stay as they were.
 #include "hardening_fixture.h"
 
-#include "platform/paths.h"
+#include "platform/files.h"
 
 #include <QDir>
 

@@ -102,7 +102,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, 20, 30);
-        const QString mismatch = crispMismatch(form.Picture1, {{{18, 27}, platform::wallPicture()}}, grid);
+        const QString mismatch = crispMismatch(*form.Picture1, {{{18, 27}, platform::wallPicture()}}, grid);
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     }
 };

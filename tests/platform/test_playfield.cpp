@@ -193,8 +193,8 @@ private slots:
         QCOMPARE(codes, (QList<int>{37, 38, 39, 40}));
         QCOMPARE(pressed.size(), 2);
         QCOMPARE(pressed.at(0), (QVariantList{QVariant::fromValue(Qt::RightButton),
-                                              QVariant::fromValue(Qt::KeyboardModifiers(Qt::ShiftModifier)), QPoint(0, 0)}));
-        QCOMPARE(pressed.at(1).at(2).toPoint(), QPoint(268, 268));
+                                              QVariant::fromValue(Qt::KeyboardModifiers(Qt::ShiftModifier)), QPointF(0, 0)}));
+        QCOMPARE(pressed.at(1).at(2).toPointF(), QPointF(268, 268));
     }
 };
 

@@ -1,7 +1,7 @@
 // Random numbers from a script, then from a fixed sequence.
 #pragma once
 
-#include "platform/random_source.h"
+#include "platform/clock_random.h"
 
 #include <deque>
 

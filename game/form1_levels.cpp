@@ -1,8 +1,11 @@
-// Preparing a level: its walls and four food items on cells free of walls.
+// Levels: the snake's start, preparing a level (its walls and four food
+// items on cells free of walls), the next level and the next stage.
 #include "game/form1.h"
 
 #include "levelfile/level_file.h"
-#include "platform/random_source.h"
+#include "platform/clock_random.h"
+
+#include <QLabel>
 
 #include <array>
 #include <cmath>
@@ -33,12 +36,8 @@ void Form1::load_level()
     const auto blocks = levelfile::readLevel(levelFile(level));
     if (!blocks)
         return;
-    for (const levelfile::Block &block : *blocks) {
-        const int k = Image3.create();
-        Image3.setTop(k, block.top);
-        Image3.setLeft(k, block.left);
-        Image3.setVisible(k, true);
-    }
+    for (const levelfile::Block &block : *blocks)
+        Image3.add(block.top, block.left);
 }
 
 void Form1::setup_level()
@@ -81,6 +80,62 @@ void Form1::je_tamm(std::int16_t fx, std::int16_t ax, std::int16_t bx)
     }
     Image2.setTop(fx, top);
     Image2.setLeft(fx, left);
+}
+
+void Form1::reset_snake()
+{
+    dirx = 1;
+    vert = 1;
+    diry = -1;
+    horiz = 0;
+    Image1.setTop(0, 261);
+    Image1.setLeft(0, 261);
+    for (int i = 1; i < Image1.size(); ++i) {
+        Image1.setTop(i, 270);
+        Image1.setLeft(i, 270);
+    }
+}
+
+void Form1::completeStage()
+{
+    rychlost = static_cast<std::int16_t>(rychlost - 20);
+    Timer1.setInterval(rychlost);
+    // A saved game may hold an interval that never passes through 60; any
+    // interval of 60 or less after a stage wins, so it never reaches 0.
+    if (rychlost <= 60) {
+        message(QStringLiteral("Dohrál jsi tuto hru!"));
+        Timer1.setInterval(0);
+        hall_entry();
+        end_game();
+        return;
+    }
+    message(QStringLiteral("Přežil jsi první etapu, hurá do další - rychlejší!"));
+    level = 0;
+    Label4->setNum(1);
+    batches = 0;
+    reset_snake();
+    setup_level();
+    save_game();
+}
+
+void Form1::startNextLevel()
+{
+    message(QStringLiteral("Pozor, jdeš do dalšího levelu!"));
+    shortenSnake();
+    reset_snake();
+    batches = 0;
+    save_game();
+    setup_level();
+}
+
+void Form1::shortenSnake()
+{
+    // Keep (n - 1) / 2 sprites, rounded to the nearest, halves to even.
+    const int body = Image1.size() - 1;
+    int kept = body / 2;
+    if (body % 2 == 1 && kept % 2 == 1)
+        ++kept;
+    Image1.destroyFrom(kept);
 }
 
 } // namespace game

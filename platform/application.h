@@ -1,0 +1,21 @@
+// What both programs ask of the toolkit for their windows: its own texts in
+// Czech, and placing and raising top-level windows.
+#pragma once
+
+class QCoreApplication;
+class QWidget;
+
+namespace platform {
+
+// Installs the toolkit's Czech translation (the buttons and captions of the
+// standard boxes and dialogs) where the system has it.
+void installCzechTranslation(QCoreApplication &application);
+
+// Centres the window, frame included, on the screen it is on.
+void centreOnScreen(QWidget &window);
+
+// Shows the window, or brings it to the front if it is open behind others,
+// and gives it the focus.
+void showInFront(QWidget &window);
+
+} // namespace platform
