@@ -228,6 +228,41 @@ private slots:
         }
     }
 
+    // A window shown again while it is open behind the main window comes to
+    // the front with the focus: "O Programu", "Síň slávy" and a hall entry.
+    void shownAgainComesToFront_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char *command : {"O Programu", "Síň slávy", "hall entry"})
+            QTest::newRow(command) << QString(command);
+    }
+    void shownAgainComesToFront()
+    {
+        QFETCH(QString, command);
+        GameFixture game;
+        game.load();
+        game::Form1 &w = game.window;
+        w.show();
+        const auto choose = [&] {
+            if (command == "O Programu")
+                w.mnOProgramu_Click();
+            else if (command == "Síň slávy")
+                w.mnSin_Click();
+            else {
+                game.dialogs.inputs.push_back("Jana");
+                w.score = 2000;
+                w.hall_entry();
+            }
+        };
+        choose();
+        QWidget *shown = command == "O Programu" ? static_cast<QWidget *>(w.aboutWindow()) : w.hallWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), shown);
+        w.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &w);
+        choose();
+        QTRY_COMPARE(QApplication::activeWindow(), shown);
+    }
+
     // Closing during a game writes the hall, not the saved game, and closes the other windows.
     void closeDuringGame_data()
     {

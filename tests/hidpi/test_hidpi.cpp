@@ -11,6 +11,7 @@
 #include "temp_program_folder.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <map>
@@ -59,10 +60,7 @@ QString crispMismatch(platform::Playfield &playfield, const Sprites &sprites, QR
 
 void place(platform::SpriteCollection &sprites, int left, int top)
 {
-    const int index = sprites.create();
-    sprites.setLeft(index, static_cast<std::int16_t>(left));
-    sprites.setTop(index, static_cast<std::int16_t>(top));
-    sprites.setVisible(index, true);
+    sprites.add(static_cast<std::int16_t>(top), static_cast<std::int16_t>(left));
 }
 
 } // namespace
@@ -104,6 +102,44 @@ private slots:
         form.Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, 20, 30);
         const QString mismatch = crispMismatch(*form.Picture1, {{{18, 27}, platform::wallPicture()}}, grid);
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    }
+
+    // A press anywhere in a cell, to the half device pixel, places its block
+    // there; none outside the 269 x 269 map does. The window stands at two
+    // places, so its own position cannot round the press.
+    void editorPressesAtFractions_data()
+    {
+        QTest::addColumn<QPointF>("press");
+        QTest::addColumn<QPoint>("block"); // (-1, -1) for none
+        const QPoint none(-1, -1);
+        QTest::newRow("origin") << QPointF(0, 0) << QPoint(0, 0);
+        QTest::newRow("last half pixel of the first cell") << QPointF(8.5, 8.5) << QPoint(0, 0);
+        QTest::newRow("first half of the second cell") << QPointF(9, 8.5) << QPoint(9, 0);
+        QTest::newRow("last half pixel of the map") << QPointF(268.5, 268.5) << QPoint(261, 261);
+        QTest::newRow("right of the map") << QPointF(269, 100) << none;
+        QTest::newRow("below the map") << QPointF(100, 269) << none;
+        QTest::newRow("left of the map") << QPointF(-0.5, 100) << none;
+        QTest::newRow("above the map") << QPointF(100, -0.5) << none;
+    }
+    void editorPressesAtFractions()
+    {
+        QFETCH(QPointF, press);
+        QFETCH(QPoint, block);
+        for (QPoint windowAt : {QPoint(40, 40), QPoint(41, 43)}) {
+            ScriptedDialogs dialogs;
+            TempProgramFolder folder;
+            editor::Form1 form(dialogs, folder.path());
+            form.move(windowAt);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            const QPointF inWindow = press + QPointF(form.Picture1->mapTo(&form, QPoint(2, 2)));
+            QMouseEvent event(QEvent::MouseButtonPress, inWindow, inWindow, form.mapToGlobal(inWindow),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(form.windowHandle(), &event);
+            const QPoint placed =
+                form.Image1.size() == 2 ? QPoint(form.Image1.left(1), form.Image1.top(1)) : QPoint(-1, -1);
+            QCOMPARE(placed, block);
+        }
     }
 };
 

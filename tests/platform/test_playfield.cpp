@@ -118,6 +118,42 @@ private slots:
         QCOMPARE(layers.field.takeRequestedRegion(), QRegion(261, 261, 9, 9) + QRect(90, 45, 9, 9));
     }
 
+    // A window may hold its sprite collections and the playfield that draws
+    // them in any order: whichever goes first, the other never reaches it
+    // (the sanitizer build turns a stale reference into a failure), and a
+    // collection that goes takes its sprites off the field.
+    void collectionsAndFieldEndInAnyOrder()
+    {
+        struct CollectionFirst {
+            SpriteCollection sprites{{0, 0, true}};
+            Playfield field;
+        };
+        struct FieldFirst {
+            Playfield field;
+            SpriteCollection sprites{{0, 0, true}};
+        };
+        auto use = [](Playfield &field, SpriteCollection &sprites) {
+            field.addLayer(sprites, platform::wallPicture());
+            sprites.add(9, 18);
+            field.flushChanges();
+            sprites.setLeft(1, 27);
+        };
+        { CollectionFirst window; use(window.field, window.sprites); }
+        { FieldFirst window; use(window.field, window.sprites); }
+
+        Playfield field;
+        {
+            SpriteCollection sprites({0, 0, true});
+            use(field, sprites);
+            field.flushChanges();
+            field.takeRequestedRegion();
+        }
+        field.flushChanges();
+        QCOMPARE(field.takeRequestedRegion(), QRegion(0, 0, 9, 9) + QRect(27, 9, 9, 9));
+        QCOMPARE(field.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(2, 2, clientSize, clientSize),
+                 expected({}));
+    }
+
     // Visible sprites show their pictures, opaque, at their pixels, clipped to
     // the 269 x 269 inside the 2-pixel border, which stays as it was; later
     // layers cover earlier ones.
