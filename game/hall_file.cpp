@@ -1,11 +1,43 @@
 // Hall of fame file contents.
 #include "game/hall_file.h"
 
-#include "platform/windows1250.h"
-
 #include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace game::hall_file {
+namespace {
+
+// The file's code page. Characters it cannot hold become '?'.
+QByteArray toWindows1250(const QString &text)
+{
+    // Character by character, so that whatever the converter substitutes for
+    // an unknown character, it ends up as '?'.
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    QStringEncoder encoder("windows-1250", QStringConverter::Flag::Stateless);
+    QStringDecoder decoder("windows-1250", QStringConverter::Flag::Stateless);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const qsizetype length = pair ? 2 : 1;
+        const QStringView character = QStringView(text).mid(i, length);
+        const QByteArray encoded = encoder.encode(character);
+        if (encoded.size() == 1 && QString(decoder.decode(encoded)) == character)
+            bytes += encoded;
+        else
+            bytes += '?';
+        i += length - 1;
+    }
+    return bytes;
+}
+
+QString fromWindows1250(const QByteArray &bytes)
+{
+    QStringDecoder decoder("windows-1250", QStringConverter::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+} // namespace
 
 HallTable initialTable()
 {
@@ -26,7 +58,7 @@ void apply(const QByteArray &bytes, HallTable &table)
         qsizetype end = start;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
-        const QString line = platform::fromWindows1250(bytes.mid(start, end - start));
+        const QString line = fromWindows1250(bytes.mid(start, end - start));
         HallPlace &place = table[static_cast<std::size_t>(n / 2)];
         (n % 2 == 0 ? place.name : place.score) = line;
         if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n')
@@ -39,8 +71,8 @@ QByteArray bytes(const HallTable &table)
 {
     QByteArray out;
     for (const HallPlace &place : table) {
-        out += platform::toWindows1250(place.name) + "\r\n";
-        out += platform::toWindows1250(place.score) + "\r\n";
+        out += toWindows1250(place.name) + "\r\n";
+        out += toWindows1250(place.score) + "\r\n";
     }
     return out;
 }
@@ -58,7 +90,7 @@ QString storableName(const QString &typed)
     QString name = typed;
     name.remove(QLatin1Char('\r'));
     name.remove(QLatin1Char('\n'));
-    return platform::fromWindows1250(platform::toWindows1250(name));
+    return fromWindows1250(toWindows1250(name));
 }
 
 } // namespace game::hall_file

@@ -3,7 +3,7 @@
 #include "game_fixture.h"
 
 #include "game/form3.h"
-#include "platform/windows1250.h"
+#include <QStringEncoder>
 
 namespace {
 
@@ -74,7 +74,7 @@ private slots:
         QString file;
         for (int k = 0; k < 5; ++k)
             file += names[k] + "\r\n" + scores[k] + "\r\n";
-        QCOMPARE(game.read("data/hal.hal"), platform::toWindows1250(file));
+        QCOMPARE(game.read("data/hal.hal"), QStringEncoder("windows-1250").encode(file));
         hall.Label3_Click();
         game.window.mnSin_Click();
         QVERIFY(hall.isVisible());
@@ -135,7 +135,7 @@ private slots:
         QFETCH(int, score);
         QFETCH(bool, taken);
         GameFixture game;
-        game.write("data/hal.hal", platform::toWindows1250(QStringLiteral("Jméno\r\n%1\r\n").arg(text).repeated(5)));
+        game.write("data/hal.hal", QStringEncoder("windows-1250").encode(QStringLiteral("Jméno\r\n%1\r\n").arg(text).repeated(5)));
         game.load();
         game.window.score = static_cast<std::int16_t>(score);
         game.window.hall_entry();

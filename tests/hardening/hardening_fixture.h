@@ -96,13 +96,13 @@ inline std::function<void()> changedMode(const std::filesystem::path &path, std:
     };
 }
 
-// A full disk, as far as this process sees it: no file may grow by a byte,
-// and a write that would grow one fails instead of ending the process.
-inline std::function<void()> fullDisk()
+// A full disk, as far as this process sees it: no file may grow past limit
+// bytes, and a write that would fails instead of ending the process.
+inline std::function<void()> fullDisk(rlim_t limit = 0)
 {
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
-    const rlimit none{0, saved.rlim_max};
+    const rlimit none{limit, saved.rlim_max};
     setrlimit(RLIMIT_FSIZE, &none);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     return [=] {

@@ -13,7 +13,37 @@
 
 namespace {
 
-enum class Fault { None, ReadOnly, FullDisk, Unreadable }; // lasting while the game runs
+// Lasting while the game runs. A read-only data folder still lets the game
+// write the files in it that are writable themselves.
+enum class Fault { None, ReadOnly, ReadOnlyFiles, FullDisk, ReadOnlyFullDisk, Unreadable };
+
+std::function<void()> fault(Fault fault, const std::filesystem::path &data)
+{
+    using std::filesystem::perms;
+    const perms readOnly = perms::owner_read | perms::owner_exec;
+    switch (fault) {
+    case Fault::ReadOnly:
+        return changedMode(data, readOnly);
+    case Fault::ReadOnlyFiles: {
+        const auto files = changedMode(data / "user.pla", perms::owner_read);
+        const auto hall = changedMode(data / "hal.hal", perms::owner_read);
+        const auto folder = changedMode(data, readOnly);
+        return [=] { folder(); hall(); files(); };
+    }
+    case Fault::FullDisk:
+        return fullDisk();
+    case Fault::ReadOnlyFullDisk: {
+        const auto folder = changedMode(data, readOnly);
+        const auto disk = fullDisk(std::filesystem::file_size(data / "hal.hal"));
+        return [=] { disk(); folder(); };
+    }
+    case Fault::Unreadable:
+        return changedMode(data / "hal.hal", perms::none);
+    case Fault::None:
+        break;
+    }
+    return nullptr;
+}
 
 QByteArray savedGame(int lives, int level, int score, int length, int rychlost)
 {
@@ -39,12 +69,18 @@ private slots:
         QTest::addColumn<bool>("gameStored");  // the saved game can be read
         QTest::addColumn<bool>("hallStored");  // the hall of fame can be read
         QTest::addColumn<bool>("gameWritten"); // the saved game can be written
-        QTest::newRow("data missing") << "data" << QByteArray("<missing>") << Fault::None << false << false << false;
-        QTest::newRow("a file in place of data") << "data" << QByteArray("nic\r\n") << Fault::None << false << false << false;
-        QTest::newRow("data read-only") << "" << QByteArray() << Fault::ReadOnly << true << true << false;
-        QTest::newRow("full disk") << "" << QByteArray() << Fault::FullDisk << true << true << false;
-        QTest::newRow("hal.hal a folder") << "data/hal.hal" << QByteArray("<folder>") << Fault::None << true << false << true;
-        QTest::newRow("hal.hal unreadable") << "" << QByteArray() << Fault::Unreadable << true << false << true;
+        QTest::addColumn<bool>("hallWritten"); // the hall of fame can be written
+        QTest::newRow("data missing") << "data" << QByteArray("<missing>") << Fault::None << false << false << false << false;
+        QTest::newRow("a file in place of data") << "data" << QByteArray("nic\r\n") << Fault::None << false << false << false << false;
+        QTest::newRow("data read-only, its files writable") << "" << QByteArray() << Fault::ReadOnly << true << true << true << true;
+        QTest::newRow("data and its files read-only") << "" << QByteArray() << Fault::ReadOnlyFiles << true << true << false << false;
+        QTest::newRow("full disk") << "" << QByteArray() << Fault::FullDisk << true << true << false << false;
+        // The disk fills at the length of the stored hall: the saved game
+        // keeps its length and is written in place; the longer hall is
+        // written in part, then its old content is put back.
+        QTest::newRow("data read-only on a full disk") << "" << QByteArray() << Fault::ReadOnlyFullDisk << true << true << true << false;
+        QTest::newRow("hal.hal a folder") << "data/hal.hal" << QByteArray("<folder>") << Fault::None << true << false << true << false;
+        QTest::newRow("hal.hal unreadable") << "" << QByteArray() << Fault::Unreadable << true << false << true << false;
     }
     void dataFolder()
     {
@@ -54,17 +90,19 @@ private slots:
         QFETCH(bool, gameStored);
         QFETCH(bool, hallStored);
         QFETCH(bool, gameWritten);
+        QFETCH(bool, hallWritten);
         TempProgramFolder folder;
         stored::fill(folder, replaced.toStdString(), contents);
         const std::filesystem::path data = folder.path() / "data";
         auto expected = stored::snapshot(data);
         if (gameWritten) // level index 2, the snake shortened from seven to three
             expected["user.pla"] = int16s({3, 2, 240, 3, 200});
+        game::HallTable entered = stored::hallTable;
+        entered[0] = {QStringLiteral("Zdeněk"), "1500"};
+        if (hallWritten)
+            expected["hal.hal"] = game::hall_file::bytes(entered).toStdString();
         {
-            const Undo undo{fault == Fault::ReadOnly     ? changedMode(data, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec)
-                            : fault == Fault::Unreadable ? changedMode(data / "hal.hal", std::filesystem::perms::none)
-                            : fault == Fault::FullDisk   ? fullDisk()
-                                                         : nullptr};
+            const Undo undo{::fault(fault, data)};
             GameRun run(folder.path());
             QCOMPARE(run.hall() == stored::hallTable, hallStored);
             run.form.mnPokracuj_Click();
@@ -77,12 +115,16 @@ private slots:
             QCOMPARE(run.hall()[0], (game::HallPlace{QStringLiteral("Zdeněk"), "1500"}));
             run.form.close();
             // The entry is saved at once without a word; the close tells.
-            QCOMPARE(run.dialogs.messages(), (QStringList{"Korvo: Pozor, jdeš do dalšího levelu!", "THE END: Chcípls...",
-                                                          "Korvo: Síň slávy nelze uložit do souboru\n" + platform::toQString(data / "hal.hal")}));
+            QStringList messages{"Korvo: Pozor, jdeš do dalšího levelu!", "THE END: Chcípls..."};
+            if (!hallWritten)
+                messages << "Korvo: Síň slávy nelze uložit do souboru\n" + platform::toQString(data / "hal.hal");
+            QCOMPARE(run.dialogs.messages(), messages);
         }
         QVERIFY(stored::snapshot(data) == expected);
         GameRun later(folder.path());
-        QCOMPARE(later.hall(), hallStored || fault == Fault::Unreadable ? stored::hallTable : game::hall_file::initialTable());
+        QCOMPARE(later.hall(), hallWritten                                    ? entered
+                               : hallStored || fault == Fault::Unreadable ? stored::hallTable
+                                                                          : game::hall_file::initialTable());
         later.form.mnPokracuj_Click();
         QCOMPARE(later.running(), gameStored);
         QCOMPARE(later.form.Label4->text(), QString::number(gameWritten ? 3 : gameStored ? 2 : 1));
