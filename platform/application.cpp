@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QTranslator>
 #include <QWidget>
@@ -11,6 +12,7 @@ namespace platform {
 
 void installCzechTranslation(QCoreApplication &application)
 {
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
     auto *translator = new QTranslator(&application);
     if (translator->load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);

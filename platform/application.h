@@ -7,8 +7,9 @@ class QWidget;
 
 namespace platform {
 
-// Installs the toolkit's Czech translation (the buttons and captions of the
-// standard boxes and dialogs) where the system has it.
+// Makes Czech the language of the toolkit's own texts (the buttons and
+// captions of the standard boxes and dialogs, where the system has the
+// translation) and of the texts it formats.
 void installCzechTranslation(QCoreApplication &application);
 
 // Centres the window, frame included, on the screen it is on.

@@ -38,6 +38,8 @@ std::filesystem::path QtDialogs::showFileDialog(FileMode mode, const std::filesy
     QFileDialog box(parent, QString(), toQString(folder), QStringLiteral("*.lvl"));
     box.setDefaultSuffix(QStringLiteral("lvl"));
     if (mode == FileMode::Save) {
+        // The toolkit asks before it lets a save overwrite an existing level,
+        // so that a slip cannot lose one.
         box.setAcceptMode(QFileDialog::AcceptSave);
         box.setFileMode(QFileDialog::AnyFile);
     } else {
