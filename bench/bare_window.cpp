@@ -10,7 +10,6 @@ int main(int argc, char *argv[])
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare window"));
     QMenu *menu = window.menuBar()->addMenu(QStringLiteral("File"));
-    menu->addAction(QStringLiteral("Open"));
     menu->addAction(QStringLiteral("Exit"), &window, &QMainWindow::close);
     auto *client = new QWidget(&window);
     client->setFixedSize(369, 285);

@@ -1,32 +1,31 @@
 // Linked into the benchmark's copies of the programs, beside their own main().
-// At the first frame the program shows it writes the window's title and ends
-// the process at once. Given "--idle S" it first runs the event loop for S
-// seconds, and given "--play S" it first triggers the Ctrl+N command (a new
-// game); then it writes how often the loop woke, how many timer events it
-// delivered and how much processor time it used in that span.
+// At the first frame shown it writes the window's title, the processor seconds
+// and the peak memory (kB) so far; then it runs the event loop for the seconds
+// that "--idle S" gives, writes how often the loop woke meanwhile, and ends.
 #include <QAbstractEventDispatcher>
-#include <QAction>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
-#include <QKeySequence>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <string>
 
 namespace {
 
-double processorSeconds()
+// The peak of this program alone: the system's own account of a child's
+// peak also holds the starting process's, which it had before exec.
+long peakKilobytes()
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &time) { return static_cast<double>(time.tv_sec) + time.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmHWM:"))
+            return std::atol(line.c_str() + 6);
+    }
+    return 0;
 }
 
 class FirstFrameProbe : public QObject
@@ -37,16 +36,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Timer)
-            ++timerEvents;
-        // The whole window is painted and put on the screen in the one
-        // handler that delivers this paint event; the queued call runs once
-        // control is back in the event loop, after that.
-        if (event->type() == QEvent::Paint && !window) {
-            if (auto *widget = qobject_cast<QWidget *>(watched)) {
-                window = widget->window();
-                QMetaObject::invokeMethod(this, &FirstFrameProbe::firstFrameShown, Qt::QueuedConnection);
-            }
+        // The whole window is painted and handed to the window system in the
+        // handler that delivers this event; a queued call runs after it.
+        if (event->type() == QEvent::Paint && !window && watched->isWidgetType()) {
+            window = static_cast<QWidget *>(watched)->window();
+            QMetaObject::invokeMethod(this, &FirstFrameProbe::firstFrameShown, Qt::QueuedConnection);
         }
         return false;
     }
@@ -54,50 +48,20 @@ protected:
 private:
     void firstFrameShown()
     {
-        const QStringList arguments = QCoreApplication::arguments();
-        if (arguments.size() < 3)
-            finish(QString());
-        if (arguments[1] == QLatin1String("--play"))
-            triggerNewGame();
+        std::printf("%s\n%.6f\n%ld\n", window->windowTitle().toUtf8().constData(),
+                    static_cast<double>(std::clock()) / CLOCKS_PER_SEC, peakKilobytes());
         connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, this, [this] { ++wakeups; });
-        wakeups = 0;
-        timerEvents = 0;
-        startSeconds = processorSeconds();
-        clock.start();
-        QTimer::singleShot(static_cast<int>(arguments[2].toDouble() * 1000), this, &FirstFrameProbe::report);
-    }
-
-    void triggerNewGame()
-    {
-        for (QAction *action : window->findChildren<QAction *>()) {
-            if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_N)) {
-                action->trigger();
-                return;
-            }
-        }
-    }
-
-    void report()
-    {
-        finish(QStringLiteral(";seconds=%1;wakeups=%2;timer_events=%3;cpu_seconds=%4")
-                   .arg(clock.nsecsElapsed() / 1e9)
-                   .arg(wakeups)
-                   .arg(timerEvents)
-                   .arg(processorSeconds() - startSeconds));
-    }
-
-    [[noreturn]] void finish(const QString &figures)
-    {
-        std::printf("title=%s%s\n", window->windowTitle().toUtf8().constData(), figures.toUtf8().constData());
-        std::fflush(stdout);
-        std::_Exit(0);
+        const QStringList arguments = QCoreApplication::arguments();
+        const double idle = arguments.size() == 3 && arguments[1] == QLatin1String("--idle") ? arguments[2].toDouble() : 0;
+        QTimer::singleShot(static_cast<int>(idle * 1000), this, [this] {
+            std::printf("%ld\n", wakeups);
+            std::fflush(stdout);
+            std::_Exit(0);
+        });
     }
 
     QWidget *window = nullptr;
     long wakeups = 0;
-    long timerEvents = 0;
-    double startSeconds = 0;
-    QElapsedTimer clock;
 };
 
 void installProbe()
