@@ -119,9 +119,9 @@ void Form1::mnOProgramu_Click()
     Form2 *about = aboutWindow();
     about->Timer1.setInterval(150);
     Timer1.setInterval(0);
-    platform::showInFront(*about);
     if (firstShow)
         platform::centreOnScreen(*about);
+    platform::showInFront(*about);
 }
 
 void Form1::mnExit_Click()

@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     if (!window.Form_Load())
         return 1;
     dialogs.setParent(&window);
-    window.show();
     platform::centreOnScreen(window);
+    window.show();
     return application.exec();
 }

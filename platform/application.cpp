@@ -2,6 +2,7 @@
 #include "platform/application.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -20,7 +21,9 @@ void installCzechTranslation(QCoreApplication &application)
         delete translator;
 }
 
-void centreOnScreen(QWidget &window)
+namespace {
+
+void moveToCentre(QWidget &window)
 {
     const QScreen *screen = window.screen();
     if (!screen)
@@ -28,6 +31,40 @@ void centreOnScreen(QWidget &window)
     QRect frame = window.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
+}
+
+// A window has no frame until the window manager has taken it on, after it
+// is first shown. The first move with a frame centres the window again, now
+// frame included.
+class CentreOnceFramed : public QObject
+{
+public:
+    explicit CentreOnceFramed(QWidget &window)
+        : QObject(&window)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto &window = static_cast<QWidget &>(*watched);
+        if (event->type() == QEvent::Move && window.frameGeometry() != window.geometry()) {
+            window.removeEventFilter(this);
+            moveToCentre(window);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void centreOnScreen(QWidget &window)
+{
+    moveToCentre(window);
+    if (window.frameGeometry() == window.geometry())
+        new CentreOnceFramed(window);
 }
 
 void showInFront(QWidget &window)

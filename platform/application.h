@@ -12,7 +12,8 @@ namespace platform {
 // translation) and of the texts it formats.
 void installCzechTranslation(QCoreApplication &application);
 
-// Centres the window, frame included, on the screen it is on.
+// Centres the window, frame included, on the screen it is on. Called before
+// the window is first shown, so that the window manager maps it there.
 void centreOnScreen(QWidget &window);
 
 // Shows the window, or brings it to the front if it is open behind others,
