@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto blocks = levelfile::parseLevel(reinterpret_cast<const char *>(data), size);
     checkRecords(blocks, data, size);
 
-    const std::filesystem::path &file = fuzz::inputFile(data, size);
+    const std::filesystem::path file = fuzz::inputFile(data, size);
     const auto read = levelfile::readLevel(file);
     fuzz::check(read.has_value(), "a readable file is read");
     fuzz::check(*read == blocks, "the file reader and the byte reader agree");
