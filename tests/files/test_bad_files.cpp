@@ -2,6 +2,7 @@
 // go on working, report what they must, keep the stored files that were fine,
 // and a later run on the same folder reads them.
 #include "game/hall_file.h"
+#include "game/saved_game.h"
 #include "platform/paths.h"
 
 #include "editor_run.h"
@@ -351,11 +352,14 @@ private slots:
         TempProgramFolder folder;
         fill(folder, "data/user.pla", contents);
         const auto hall = folder.read("data/hal.hal");
+        const auto taken = game::SavedGame::fromBytes(contents);
         {
             GameRun game(folder.path());
             game.form.mnPokracuj_Click();
             QCOMPARE(game.running(), snake > 0);
             QCOMPARE(game.form.Image1.size(), std::max(snake, 3));
+            if (taken)
+                QCOMPARE(game.shown().labels, (QStringList{QString::number(taken->score), QString::number(taken->level + 1), QString::number(taken->lives), "12"}));
             if (snake > 0)
                 game.finishLevel();
             QCOMPARE(game.dialogs.messages(), snake > 0 ? QStringList{msg::nextLevel} : QStringList());

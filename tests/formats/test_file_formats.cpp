@@ -194,18 +194,6 @@ private slots:
         QTEST(game::hall_file::bytes(table), "written");
     }
 
-    // A score text counts by the number it begins with, 0 for letters; a
-    // typed name keeps one line and shows "?" for each character the file cannot hold.
-    void hallTexts()
-    {
-        QCOMPARE(game::hall_file::leadingNumber("mnoho"), 0.0);
-        QCOMPARE(game::hall_file::leadingNumber("  700"), 700.0);
-        QCOMPARE(game::hall_file::leadingNumber("12 bodů"), 12.0);
-        QCOMPARE(game::hall_file::leadingNumber("-30.5x"), -30.5);
-        QCOMPARE(game::hall_file::storableName(QStringLiteral("Řehoř 日本 Zoë 😀")), QStringLiteral("Řehoř ?? Zoë ?"));
-        QCOMPARE(game::hall_file::storableName(QStringLiteral("Jan\r\nNovák")), QStringLiteral("JanNovák"));
-    }
-
     // Each byte of the code page stands for its character both ways; a
     // character outside it becomes one "?" and its neighbours stay.
     void codePage()

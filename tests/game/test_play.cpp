@@ -1,5 +1,5 @@
 // Playing a game: the tick, crashes and steering; food, levels, stages and
-// the won game; lost lives and the end; a saved game continued.
+// the won game; lost lives and the end; where food lands.
 #include "game_run.h"
 
 #include <map>
@@ -255,21 +255,6 @@ private slots:
         QCOMPARE(game.shown(), (Shown{{"0", "1", "3", "12"}, 3, 200, true, false, false}));
         QCOMPARE(game.direction(), (QList<int>{1, -1, 1, 0}));
         QVERIFY(w.Image3.visible(1) && w.Image2.visible(4) && !w.hallWindow()->isVisible());
-    }
-
-    // "Pokračuj ve hře" starts from the saved lives, level, score, length and interval, the whole
-    // snake on the start cell, with the walls of the saved level.
-    void continueSaved()
-    {
-        Game game;
-        game.write("levels/level2.lvl", level({{45, 54}, {9, 9}}));
-        game.write("data/user.pla", int16s({1, 2, 240, 6, 180}));
-        game.form.mnPokracuj_Click();
-        QCOMPARE(game.shown(), (Shown{{"240", "3", "1", "12"}, 6, 180, true, false, false}));
-        QCOMPARE(game.direction(), (QList<int>{1, -1, 1, 0}));
-        for (int i = 0; i < 6; ++i)
-            QVERIFY(game.form.Image1.visible(i) && at(game.form.Image1, i) == QPoint(261, 261));
-        QVERIFY(game.form.Image3.size() == 3 && game.dialogs.shown.empty());
     }
 
     // Each item takes top, then left, from the draws in item order, may share a cell, and every

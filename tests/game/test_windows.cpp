@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include <map>
 #include <set>
 
 namespace {
@@ -105,34 +104,24 @@ private slots:
     }
 
     // In a game, running or paused, "Nová hra", "Pokračuj ve hře", "Síň slávy" and "O Programu" do nothing.
-    void guards_data()
-    {
-        QTest::addColumn<bool>("paused");
-        QTest::addColumn<QString>("command");
-        for (bool paused : {false, true}) {
-            for (const char *command : {"Nová hra", "Pokračuj ve hře", "Síň slávy", "O Programu"})
-                QTest::addRow("%s, %s", paused ? "paused" : "running", command) << paused << command;
-        }
-    }
     void guards()
     {
-        QFETCH(bool, paused);
-        QFETCH(QString, command);
-        Game game;
-        game.write("data/user.pla", int16s({1, 2, 240, 9, 100}));
-        game.startGame();
-        game.ticks(2);
-        if (paused)
-            game.form.mnPause_Click();
-        const Shown before = game.shown();
-        const QPoint head = game.head();
-        const std::map<QString, void (game::Form1::*)()> commands{
-            {"Nová hra", &game::Form1::mnNova_Click}, {"Pokračuj ve hře", &game::Form1::mnPokracuj_Click},
-            {"Síň slávy", &game::Form1::mnSin_Click}, {"O Programu", &game::Form1::mnOProgramu_Click}};
-        (game.form.*commands.at(command))();
-        QCOMPARE(game.shown(), before);
-        QCOMPARE(game.head(), head);
-        QVERIFY(!game.form.hallWindow()->isVisible() && !game.form.hasAboutWindow());
+        for (auto command : {&game::Form1::mnNova_Click, &game::Form1::mnPokracuj_Click, &game::Form1::mnSin_Click, &game::Form1::mnOProgramu_Click}) {
+            for (bool paused : {false, true}) {
+                Game game;
+                game.write("data/user.pla", int16s({1, 2, 240, 9, 100}));
+                game.startGame();
+                game.ticks(2);
+                if (paused)
+                    game.form.mnPause_Click();
+                const Shown before = game.shown();
+                const QPoint head = game.head();
+                (game.form.*command)();
+                QCOMPARE(game.shown(), before);
+                QCOMPARE(game.head(), head);
+                QVERIFY(!game.form.hallWindow()->isVisible() && !game.form.hasAboutWindow());
+            }
+        }
     }
 
     // "Přestávka" stops the tick and checks itself, and again resumes at rychlost; idle it does
@@ -176,24 +165,18 @@ private slots:
 
     // Closing, by the window system or "Exit", writes the hall, not the saved game, closes the
     // other windows and shows nothing.
-    void closes_data()
-    {
-        QTest::addColumn<bool>("byExit");
-        QTest::newRow("window system") << false;
-        QTest::newRow("Exit") << true;
-    }
     void closes()
     {
-        QFETCH(bool, byExit);
-        Game game;
-        game.form.show();
-        game.form.mnSin_Click();
-        game.form.mnOProgramu_Click();
-        game::Form2 &about = *game.form.aboutWindow();
-        byExit ? game.form.mnExit->trigger() : void(game.form.close());
-        QVERIFY(!game.form.isVisible() && !game.form.hallWindow()->isVisible() && !about.isVisible());
-        QCOMPARE(game.read("data/hal.hal"), game::hall_file::bytes(game::hall_file::initialTable()));
-        QVERIFY(!game.exists("data/user.pla") && game.dialogs.shown.empty());
+        for (bool byExit : {false, true}) {
+            Game game;
+            game.form.show();
+            game.form.mnSin_Click();
+            game.form.mnOProgramu_Click();
+            byExit ? game.form.mnExit->trigger() : void(game.form.close());
+            QVERIFY(!game.form.isVisible() && !game.form.hallWindow()->isVisible() && !game.form.aboutWindow()->isVisible());
+            QCOMPARE(game.read("data/hal.hal"), game::hall_file::bytes(game::hall_file::initialTable()));
+            QVERIFY(!game.exists("data/user.pla") && game.dialogs.shown.empty());
+        }
     }
 
     // The place a final score takes: strictly greater only, from the top, by the number a score
