@@ -37,14 +37,12 @@ struct Shown {
 };
 Q_DECLARE_METATYPE(Shown)
 
-namespace QTest {
 template<>
-inline char *toString(const Shown &s)
+inline char *QTest::toString(const Shown &s)
 {
     return toString(QStringLiteral("labels %1, snake %2, interval %3, in game %4, paused %5, hall enabled %6")
                         .arg(s.labels.join(' ')).arg(s.snake).arg(s.interval).arg(s.inGame).arg(s.paused).arg(s.hallEnabled));
 }
-} // namespace QTest
 
 inline QPoint at(const platform::SpriteCollection &sprites, int index) { return {sprites.left(index), sprites.top(index)}; }
 inline void put(platform::SpriteCollection &sprites, int index, QPoint cell)
@@ -78,14 +76,10 @@ struct GameRun {
         for (QPoint cell : cells)
             random.values.insert(random.values.end(), {(cell.y() - 9 + 0.5) / 252, (cell.x() - 9 + 0.5) / 252});
     }
-    void startGame(const QList<QPoint> &food = {})
-    {
-        placeNextFood(food);
-        form.mnNova_Click();
-    }
+    void startGame(const QList<QPoint> &food = {}) { placeNextFood(food), form.mnNova_Click(); }
     void ticks(int count)
     {
-        for (int i = 0; i < count; ++i)
+        while (count-- > 0)
             form.Timer1.expire();
     }
     // Moves the first uneaten food item onto the head's next cell and ticks.
