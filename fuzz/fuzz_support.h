@@ -1,8 +1,7 @@
-// What every fuzz target shares: a check that stops the run with a message,
-// and the input written to a file for the readers that take a path.
+// What every fuzz target shares: a promise that stops the run when broken,
+// and the input as a file for the readers that take a path.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -17,47 +16,23 @@ namespace fuzz {
 // libFuzzer keeps the input that made the process abort.
 inline void check(bool holds, const char *promise)
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "broken promise: %s\n", promise);
-    std::abort();
+    if (!holds) {
+        std::fprintf(stderr, "broken promise: %s\n", promise);
+        std::abort();
+    }
 }
 
-// A file in the temporary folder, one per process so that parallel jobs
-// never share it, removed when the run ends.
-class ScratchFile
+// One file per process, so that parallel jobs never share it; removed at exit.
+inline std::filesystem::path inputFile(const std::uint8_t *data, std::size_t size)
 {
-public:
-    ScratchFile()
-        : path(std::filesystem::temp_directory_path() / ("korvo-fuzz-" + std::to_string(getpid())))
-    {
-    }
-    ~ScratchFile()
-    {
+    static const auto path = std::filesystem::temp_directory_path() / ("korvo-fuzz-" + std::to_string(getpid()));
+    static const bool removedAtExit = std::atexit([] {
         std::error_code error;
         std::filesystem::remove(path, error);
-    }
-    ScratchFile(const ScratchFile &) = delete;
-    ScratchFile &operator=(const ScratchFile &) = delete;
-
-    const std::filesystem::path &write(const std::uint8_t *data, std::size_t size)
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
-        out.close();
-        check(out.good(), "the scratch file can be written");
-        return path;
-    }
-
-private:
-    std::filesystem::path path;
-};
-
-// The input as a file, for the readers that take a path.
-inline const std::filesystem::path &inputFile(const std::uint8_t *data, std::size_t size)
-{
-    static ScratchFile scratch;
-    return scratch.write(data, size);
+    }) == 0;
+    check(removedAtExit, "the scratch file is removed at exit");
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char *>(data), std::streamsize(size));
+    return path;
 }
 
 } // namespace fuzz

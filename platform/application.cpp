@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -62,6 +63,9 @@ protected:
 
 void centreOnScreen(QWidget &window)
 {
+    // A window not yet shown has its size once its layout has run.
+    if (QLayout *layout = window.layout())
+        layout->activate();
     moveToCentre(window);
     if (window.frameGeometry() == window.geometry())
         new CentreOnceFramed(window);

@@ -1,23 +1,17 @@
-// The main window and the About window: their look, the menus and their
-// guards, the pause, the start and closing sequences, and the animation.
-#include "game_fixture.h"
+// The game's windows: how the main window is laid out, its menus and their
+// guards, the pause, the hall of fame and the About window, start and close.
+#include "game_run.h"
 
-#include "game/form2.h"
-#include "game/form3.h"
-#include "platform/clickable_label.h"
-#include "platform/playfield.h"
+#include "game/hall_file.h"
 
-#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 
-#include <map>
 #include <set>
 
 namespace {
 
-// The captions of a menu's items, "-" for a separator.
 QStringList captions(const QList<QAction *> &actions)
 {
     QStringList list;
@@ -26,35 +20,25 @@ QStringList captions(const QList<QAction *> &actions)
     return list;
 }
 
-// Everything a guarded command could change.
-QList<QVariant> snapshot(GameFixture &game)
+QColor colour(const QLabel *label)
 {
-    const game::Form1 &w = game.window;
-    return {w.prechod,          w.prechod2, w.rychlost, w.score,     w.level,
-            w.lives,            w.Timer1.interval(),    game.head(), w.Image2.size() > 1 ? game.food(1) : QPoint(),
-            w.mnPause->isChecked(), w.hallWindow()->isVisible(),     w.hasAboutWindow()};
+    return label->palette().color(QPalette::WindowText);
+}
+
+// The label's text as drawn fits across it, wrapped where it may wrap.
+bool textFits(const QLabel *label)
+{
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect needed = label->fontMetrics().boundingRect(label->rect(), flags, label->text());
+    return needed.left() >= 0 && needed.right() <= label->rect().right();
 }
 
 QList<QPoint> chain(const game::Form2 &about)
 {
     QList<QPoint> list;
     for (int k = 0; k < about.Image1.size(); ++k)
-        list << QPoint(about.Image1.left(k), about.Image1.top(k));
+        list << at(about.Image1, k);
     return list;
-}
-
-void ticks(game::Form2 &about, int count)
-{
-    for (int i = 0; i < count; ++i)
-        about.Timer1.expire();
-}
-
-// A started main window with its About window opened from the menu.
-game::Form2 &openAbout(GameFixture &game)
-{
-    game.load();
-    game.window.mnOProgramu_Click();
-    return *game.window.aboutWindow();
 }
 
 } // namespace
@@ -64,133 +48,85 @@ class TestWindows : public QObject
     Q_OBJECT
 
 private slots:
-    // The three windows and their controls: titles, fixed sizes, borders, places, captions, colours, fonts.
+    // The playfield below the menu bar; the status labels in one column, each text inside its
+    // label; headings in one colour, values in another, the hall's places each in its own.
     void layout()
     {
-        GameFixture game;
-        const game::Form2 &about = openAbout(game);
-        game::Form1 &w = game.window;
-        const game::Form3 &hall = *w.hallWindow();
+        Game game;
+        game::Form1 &w = game.form;
         w.show();
-        QCOMPARE((QStringList{w.windowTitle(), about.windowTitle()}), (QStringList{"Tolmar Korvo v1.3", "O Programu"}));
-        QVERIFY(!w.windowIcon().isNull() && w.minimumSize() == w.maximumSize());
-        QCOMPARE(w.centralWidget()->y(), w.menuBar()->height());
-        QCOMPARE((QList<QSize>{w.centralWidget()->size(), hall.size(), about.size()}),
-                 (QList<QSize>{{369, 285}, {333, 231}, {472, 162}}));
-        QCOMPARE((QList<QRect>{w.Picture1->geometry(), about.Picture1->geometry(), about.Picture1->contentsRect()}),
-                 (QList<QRect>{{8, 8, 273, 273}, {8, 8, 457, 121}, {2, 2, 453, 117}}));
-        QVERIFY((hall.windowFlags() & Qt::FramelessWindowHint) && (about.windowFlags() & Qt::FramelessWindowHint));
-        const QColor heading(0xC0C0FF), value(0x8080FF), rows[] = {0x8080FF, 0x00FF00, 0xFF0000, 0x0000FF, 0xFF00FF};
-        struct Look {
-            const QLabel *label;
-            QRect place;
-            QColor colour;
-            QString text; // none for the hall's table
-            Qt::Alignment alignment = Qt::AlignHCenter;
-        };
-        QList<Look> looks{{w.Label1, {288, 8, 73, 17}, heading, "Tvé skóre"},
-                          {w.Label2, {288, 32, 73, 17}, value, "0"},
-                          {w.Label3, {288, 64, 73, 25}, heading, "Level"},
-                          {w.Label4, {288, 88, 73, 17}, value, "1"},
-                          {w.Label5, {288, 120, 73, 49}, heading, "Počet životů"},
-                          {w.Label6, {288, 168, 73, 17}, value, "3"},
-                          {w.Label7, {288, 192, 73, 41}, heading, "Ještě ti zbývá"},
-                          {w.Label8, {296, 240, 57, 25}, value, "12"},
-                          {hall.Label3, {64, 200, 201, 25}, value, "Zpátky do hry..."},
-                          {about.Label1, {104, 136, 273, 25}, value, "Zpět do hry..."},
-                          {about.Label2, {10, 42, 1609, 34}, value, {}, Qt::AlignLeft}};
-        for (int k = 0; k < 5; ++k) {
-            looks.append({hall.Label1[k], {24, 24 + 32 * k, 153, 25}, rows[k], {}, Qt::AlignRight});
-            looks.append({hall.Label2[k], {192, 24 + 32 * k, 73, 25}, rows[k], {}});
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tolmar Korvo v1.3"));
+        QVERIFY(w.Picture1->mapTo(&w, QPoint()).y() >= w.menuBar()->geometry().bottom());
+        QVERIFY(w.rect().contains(QRect(w.Picture1->mapTo(&w, QPoint()), w.Picture1->size())));
+        const QList<QLabel *> column{w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label6, w.Label7};
+        const QList<QLabel *> values{w.Label2, w.Label4, w.Label6, w.Label8};
+        for (QLabel *label : column + QList<QLabel *>{w.Label8}) {
+            QVERIFY2(label->x() + label->width() / 2 == w.Label1->x() + w.Label1->width() / 2, qPrintable(label->text()));
+            QVERIFY2(label->width() == w.Label1->width() || label == w.Label8, qPrintable(label->text()));
+            QVERIFY2(textFits(label), qPrintable(label->text()));
+            QCOMPARE(colour(label), colour(values.contains(label) ? w.Label2 : w.Label1));
         }
-        for (const Look &look : looks) {
-            QCOMPARE(look.label->geometry(), look.place);
-            QCOMPARE(textColour(look.label), look.colour);
-            QVERIFY(look.label->alignment() & look.alignment);
-            QCOMPARE(look.label->font().pointSize(), 12);
-            QVERIFY(look.text.isNull() || look.label->text() == look.text);
-        }
-        const QString text = about.Label2->text();
-        QVERIFY(text.endsWith(QStringLiteral("****")) && !text.contains('\n') && text.size() >= 150);
+        QVERIFY(colour(w.Label1) != colour(w.Label2));
+        QVERIFY(colour(w.Label1) != QPalette().color(QPalette::WindowText) && colour(w.Label2) != QPalette().color(QPalette::WindowText));
+        std::set<QRgb> places;
+        for (const QLabel *label : w.hallWindow()->Label1)
+            places.insert(colour(label).rgb());
+        QCOMPARE(places.size(), std::size_t(5));
     }
 
     // The menu bar: "Soubor" with its seven items, then "O Programu", with the shortcuts.
     void menus()
     {
-        GameFixture game;
-        const game::Form1 &w = game.window;
+        Game game;
+        const game::Form1 &w = game.form;
         const QList<QAction *> bar = w.menuBar()->actions();
         QCOMPARE(captions(bar), (QStringList{"Soubor", "O Programu"}));
-        QCOMPARE(bar[1], w.mnOProgramu);
-        const QList<QAction *> items = bar[0]->menu()->actions();
-        QCOMPARE(captions(items),
-                 (QStringList{"Nová hra", "Pokračuj ve hře", "-", "Přestávka", "Síň slávy", "-", "Exit"}));
-        QCOMPARE((QList<QAction *>{items[0], items[1], items[3], items[4], items[6]}),
-                 (QList<QAction *>{w.mnNova, w.mnPokracuj, w.mnPause, w.mnSin, w.mnExit}));
-        QCOMPARE((QList<QKeySequence>{w.mnNova->shortcut(), w.mnPokracuj->shortcut(), w.mnPause->shortcut(),
-                                      w.mnSin->shortcut(), w.mnExit->shortcut(), w.mnOProgramu->shortcut()}),
-                 (QList<QKeySequence>{Qt::CTRL | Qt::Key_N, Qt::CTRL | Qt::Key_O, Qt::Key_F1, {}, Qt::CTRL | Qt::Key_Q,
-                                      {}}));
+        QCOMPARE(captions(bar[0]->menu()->actions()), (QStringList{"Nová hra", "Pokračuj ve hře", "-", "Přestávka", "Síň slávy", "-", "Exit"}));
+        QCOMPARE((QList<QKeySequence>{w.mnNova->shortcut(), w.mnPokracuj->shortcut(), w.mnPause->shortcut(), w.mnExit->shortcut()}),
+                 (QList<QKeySequence>{Qt::CTRL | Qt::Key_N, Qt::CTRL | Qt::Key_O, Qt::Key_F1, Qt::CTRL | Qt::Key_Q}));
     }
 
-    // The start: no check mark, three snake sprites on the start cell, idle, the hall hidden; without
-    // a saved game "Pokračuj ve hře" leaves it so and makes no file.
+    // The start: no check mark, three snake sprites on the start cell, idle; without a saved game
+    // "Pokračuj ve hře" leaves it so; idle, "Síň slávy" shows the hall.
     void start()
     {
-        GameFixture game;
-        game.window.mnPause->setChecked(true);
-        game.load();
-        game.window.mnPokracuj_Click();
-        const game::Form1 &w = game.window;
+        Game game;
+        game::Form1 &w = game.form;
+        w.mnPokracuj_Click();
         QVERIFY(!w.mnPause->isChecked());
-        QCOMPARE((QList<int>{w.Image1.size(), w.Image2.size()}), (QList<int>{3, 1}));
+        QCOMPARE(game.shown(), (Shown{{"0", "1", "3", "12"}, 3, 0, false, false, true}));
         for (int i = 0; i < 3; ++i)
-            QVERIFY(w.Image1.visible(i) && game.snake(i) == QPoint(261, 261));
-        QCOMPARE((QList<int>{w.levels, w.prechod, w.prechod2, w.Timer1.interval()}), (QList<int>{3, 0, 0, 0}));
+            QVERIFY(w.Image1.visible(i) && at(w.Image1, i) == QPoint(261, 261));
         QVERIFY(!w.hallWindow()->isVisible() && !w.hasAboutWindow());
-        QVERIFY(w.mnSin->isEnabled());
-        QVERIFY(!game.folder.exists("data/user.pla"));
-        QVERIFY(game.dialogs.shown.empty());
+        w.mnSin_Click();
+        QVERIFY(w.hallWindow()->isVisible());
+        QVERIFY(!game.exists("data/user.pla") && game.dialogs.shown.empty());
     }
 
-    // In a game, running or paused, only "Přestávka" and "Exit" act; idle, "Přestávka" does nothing.
-    void guards_data()
-    {
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("command");
-        for (const char *state : {"running", "paused"}) {
-            for (const char *command : {"Nová hra", "Pokračuj ve hře", "Síň slávy", "O Programu"})
-                QTest::addRow("%s, %s", state, command) << state << command;
-        }
-        QTest::newRow("idle, Přestávka") << "idle" << "Přestávka";
-    }
+    // In a game, running or paused, "Nová hra", "Pokračuj ve hře", "Síň slávy" and "O Programu" do nothing.
     void guards()
     {
-        QFETCH(QString, state);
-        QFETCH(QString, command);
-        GameFixture game;
-        game.write("data/user.pla", int16s({1, 2, 240, 9, 100}));
-        game.load();
-        if (state != "idle") {
-            game.window.mnNova_Click();
-            game.ticks(2);
+        for (auto command : {&game::Form1::mnNova_Click, &game::Form1::mnPokracuj_Click, &game::Form1::mnSin_Click, &game::Form1::mnOProgramu_Click}) {
+            for (bool paused : {false, true}) {
+                Game game;
+                game.write("data/user.pla", int16s({1, 2, 240, 9, 100}));
+                game.startGame();
+                game.ticks(2);
+                if (paused)
+                    game.form.mnPause_Click();
+                const Shown before = game.shown();
+                const QPoint head = game.head();
+                (game.form.*command)();
+                QCOMPARE(game.shown(), before);
+                QCOMPARE(game.head(), head);
+                QVERIFY(!game.form.hallWindow()->isVisible() && !game.form.hasAboutWindow());
+            }
         }
-        if (state == "paused")
-            game.window.mnPause_Click();
-        const QList<QVariant> before = snapshot(game);
-        const std::map<QString, void (game::Form1::*)()> commands{
-            {"Nová hra", &game::Form1::mnNova_Click},   {"Pokračuj ve hře", &game::Form1::mnPokracuj_Click},
-            {"Síň slávy", &game::Form1::mnSin_Click},   {"O Programu", &game::Form1::mnOProgramu_Click},
-            {"Přestávka", &game::Form1::mnPause_Click},
-        };
-        (game.window.*commands.at(command))();
-        QCOMPARE(snapshot(game), before);
-        QVERIFY(game.dialogs.shown.empty());
     }
 
-    // "Zpátky do hry..." and "Zpět do hry..." restart the tick at rychlost only in a game, and a paused
-    // game stays paused until "Přestávka" resumes it at rychlost.
-    void backToGame_data()
+    // "Přestávka" stops the tick and checks itself, and again resumes at rychlost; idle it does
+    // nothing. "Zpátky do hry..." and "Zpět do hry..." restart the tick at rychlost in a game only.
+    void pauseAndBack_data()
     {
         QTest::addColumn<bool>("about");
         QTest::addColumn<QString>("state");
@@ -199,134 +135,164 @@ private slots:
                 QTest::addRow("%s, %s", about ? "About" : "hall", state) << about << QString(state);
         }
     }
-    void backToGame()
+    void pauseAndBack()
     {
         QFETCH(bool, about);
         QFETCH(QString, state);
-        GameFixture game;
+        Game game;
         game.write("data/user.pla", int16s({3, 0, 0, 3, 140}));
-        game.load();
-        game::Form1 &w = game.window;
+        game::Form1 &w = game.form;
         about ? w.mnOProgramu_Click() : w.mnSin_Click();
         if (state != "idle")
             w.mnPokracuj_Click();
-        w.rychlost = 160; // the labels and the pause use rychlost, not the old interval
+        w.rychlost = 160;
         const bool idle = state == "idle", paused = state == "paused";
-        if (paused)
+        w.mnPause->trigger();
+        QCOMPARE((QList<bool>{w.mnPause->isChecked(), w.Timer1.isRunning()}), (QList<bool>{!idle, false}));
+        if (!paused)
             w.mnPause->trigger();
+        QCOMPARE(game.shown().paused, paused);
+        QCOMPARE(w.Timer1.interval(), paused || idle ? 0 : 160);
+        w.rychlost = 170;
         QWidget *window = about ? static_cast<QWidget *>(w.aboutWindow()) : w.hallWindow();
         QTest::mouseClick(about ? w.aboutWindow()->Label1 : w.hallWindow()->Label3, Qt::LeftButton);
         QVERIFY(!window->isVisible());
-        QCOMPARE((QList<int>{w.Timer1.interval(), w.prechod2}), (QList<int>{idle ? 0 : 160, paused ? -1 : 0}));
+        QCOMPARE(w.Timer1.interval(), idle ? 0 : 170);
         QCOMPARE(w.mnPause->isChecked(), paused);
         if (about)
             QCOMPARE(w.aboutWindow()->Timer1.interval(), 0);
-        if (!idle) {
-            w.mnPause->trigger();
-            QCOMPARE(w.mnPause->isChecked(), !paused);
-            QCOMPARE((QList<int>{w.Timer1.interval(), w.prechod2}), (QList<int>{paused ? 160 : 0, paused ? 0 : -1}));
+    }
+
+    // Closing, by the window system or "Exit", writes the hall, not the saved game, closes the
+    // other windows and shows nothing.
+    void closes()
+    {
+        for (bool byExit : {false, true}) {
+            Game game;
+            game.form.show();
+            game.form.mnSin_Click();
+            game.form.mnOProgramu_Click();
+            byExit ? game.form.mnExit->trigger() : void(game.form.close());
+            QVERIFY(!game.form.isVisible() && !game.form.hallWindow()->isVisible() && !game.form.aboutWindow()->isVisible());
+            QCOMPARE(game.read("data/hal.hal"), game::hall_file::bytes(game::hall_file::initialTable()));
+            QVERIFY(!game.exists("data/user.pla") && game.dialogs.shown.empty());
         }
     }
 
-    // A window shown again while it is open behind the main window comes to
-    // the front with the focus: "O Programu", "Síň slávy" and a hall entry.
-    void shownAgainComesToFront_data()
-    {
-        QTest::addColumn<QString>("command");
-        for (const char *command : {"O Programu", "Síň slávy", "hall entry"})
-            QTest::newRow(command) << QString(command);
-    }
+    // A window shown again while it is open behind the main window comes to the front with the
+    // focus: "O Programu", "Síň slávy" and a hall entry.
     void shownAgainComesToFront()
     {
-        QFETCH(QString, command);
-        GameFixture game;
-        game.load();
-        game::Form1 &w = game.window;
-        w.show();
-        const auto choose = [&] {
-            if (command == "O Programu")
-                w.mnOProgramu_Click();
-            else if (command == "Síň slávy")
-                w.mnSin_Click();
-            else {
-                game.dialogs.inputs.push_back("Jana");
-                w.score = 2000;
-                w.hall_entry();
-            }
-        };
-        choose();
-        QWidget *shown = command == "O Programu" ? static_cast<QWidget *>(w.aboutWindow()) : w.hallWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), shown);
-        w.activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), &w);
-        choose();
-        QTRY_COMPARE(QApplication::activeWindow(), shown);
+        for (const QString command : {"O Programu", "Síň slávy", "hall entry"}) {
+            Game game;
+            game::Form1 &w = game.form;
+            w.show();
+            const auto choose = [&] {
+                if (command == "O Programu") {
+                    w.mnOProgramu_Click();
+                } else if (command == "Síň slávy") {
+                    w.mnSin_Click();
+                } else {
+                    game.dialogs.inputs.push_back("Jana");
+                    w.score = 2000;
+                    w.hall_entry();
+                }
+            };
+            choose();
+            QWidget *shown = command == "O Programu" ? static_cast<QWidget *>(w.aboutWindow()) : w.hallWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), shown);
+            w.activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), &w);
+            choose();
+            QTRY_COMPARE(QApplication::activeWindow(), shown);
+        }
     }
 
-    // Closing during a game writes the hall, not the saved game, and closes the other windows.
-    void closeDuringGame_data()
+    // The place a final score takes: strictly greater only, from the top, by the number a score
+    // text begins with; Cancel stores an empty name; saved at once; the hall shown.
+    void hallEntry_data()
     {
-        QTest::addColumn<bool>("byExit");
-        QTest::newRow("window system") << false;
-        QTest::newRow("Exit") << true;
+        QTest::addColumn<QString>("scores"); // the five stored, best first
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("typed"); // empty for Cancel
+        QTest::addColumn<int>("place");     // -1: none
+        QTest::newRow("200") << "" << 200 << "Řehoř" << -1;
+        QTest::newRow("201") << "" << 201 << "Řehoř" << 4;
+        QTest::newRow("201, cancelled") << "" << 201 << "" << 4;
+        QTest::newRow("1000") << "" << 1000 << "Řehoř" << 1;
+        QTest::newRow("1500") << "" << 1500 << "Řehoř" << 0;
+        QTest::newRow("letters count 0") << "mnoho" << 1 << "Řehoř" << 0;
+        QTest::newRow("leading blanks") << "  700" << 700 << "Řehoř" << -1;
     }
-    void closeDuringGame()
+    void hallEntry()
     {
-        QFETCH(bool, byExit);
-        GameFixture game;
-        game::Form2 &about = openAbout(game);
-        about.Label1_Click();
-        game.window.mnSin_Click();
-        game.window.show();
-        game.window.mnNova_Click();
-        game.eat(3);
-        byExit ? game.window.mnExit->trigger() : static_cast<void>(game.window.close());
-        QVERIFY(!game.window.isVisible() && !game.window.hallWindow()->isVisible() && !about.isVisible());
-        QCOMPARE(game.read("data/hal.hal").count("\r\n"), 10);
-        QVERIFY(!game.folder.exists("data/user.pla"));
-        QVERIFY(game.dialogs.shown.empty());
+        QFETCH(QString, scores);
+        QFETCH(int, score);
+        QFETCH(QString, typed);
+        QFETCH(int, place);
+        TempProgramFolder folder;
+        if (!scores.isEmpty())
+            folder.write("data/hal.hal", QStringLiteral("Jméno\r\n%1\r\n").arg(scores).repeated(5).toLatin1());
+        GameRun game(folder.path());
+        game::HallTable table = game.form.hallWindow()->table();
+        if (!typed.isEmpty())
+            game.dialogs.inputs.push_back(typed);
+        game.form.score = std::int16_t(score);
+        game.form.hall_entry();
+        if (place >= 0)
+            table[std::size_t(place)] = {typed, QString::number(score)};
+        QCOMPARE(game.form.hallWindow()->table(), table);
+        QCOMPARE(game.form.hallWindow()->isVisible(), place >= 0);
+        if (place < 0) {
+            QVERIFY(game.dialogs.shown.empty() && !folder.exists("data/hal.hal") == scores.isEmpty());
+            return;
+        }
+        QCOMPARE(game.dialogs.shown.size(), std::size_t(1));
+        QCOMPARE((QStringList{game.dialogs.shown[0].kind, game.dialogs.shown[0].title, game.dialogs.shown[0].text}),
+                 (QStringList{"input", "Síň slávy", "Tvé skóre je hodno na zápis do síně slávy!"}));
+        QCOMPARE(folder.read("data/hal.hal"), game::hall_file::bytes(table));
     }
 
-    // "O Programu": centred, the game tick stopped; tick 1 moves nothing, then counter-clockwise along
-    // the edges, each cell once, 122 ticks a lap, the text turning by a character a tick; kept while hidden.
+    // "O Programu": centred at first, the game tick stopped; the head runs counter-clockwise along
+    // the inside of the picture, each cell once a lap, the rest following it; the text turns by a
+    // character a tick; hidden and shown again, it goes on where it stopped.
     void aboutAnimation()
     {
-        GameFixture game;
-        game::Form2 &about = openAbout(game);
+        Game game;
+        game.form.mnOProgramu_Click();
+        game::Form2 &about = *game.form.aboutWindow();
         QVERIFY(about.isVisible());
-        QCOMPARE((QList<int>{about.Timer1.interval(), game.window.Timer1.interval()}), (QList<int>{150, 0}));
-        const QPoint centre = about.screen()->availableGeometry().center();
-        QVERIFY((about.frameGeometry().center() - centre).manhattanLength() <= 2);
+        QCOMPARE((QList<int>{about.Timer1.interval(), game.form.Timer1.interval()}), (QList<int>{150, 0}));
+        QVERIFY((about.frameGeometry().center() - about.screen()->availableGeometry().center()).manhattanLength() <= 2);
+        // The cells of the picture that a sprite fills whole.
+        const QRect inside(0, 0, (about.Picture1->clientWidth() - 9) / 9 * 9 + 1, (about.Picture1->clientHeight() - 9) / 9 * 9 + 1);
         const QString text = about.Label2->text();
-        const std::map<int, QList<QPoint>> headAndLast{
-            {1, {{441, 108}, {441, 108}}}, {2, {{441, 99}, {441, 108}}}, {11, {{441, 18}, {441, 108}}},
-            {12, {{441, 9}, {441, 99}}},   {13, {{441, 0}, {441, 90}}},  {14, {{432, 0}, {441, 81}}},
-            {62, {{0, 0}, {90, 0}}},       {74, {{0, 108}, {0, 18}}},    {123, {{441, 108}, {351, 108}}}};
         std::set<std::pair<int, int>> visited;
-        for (int tick = 1; tick <= 245; ++tick) {
-            ticks(about, 1);
+        QPoint previous = chain(about).first();
+        for (int tick = 1; tick <= 2 * 122 + 12; ++tick) {
+            about.Timer1.expire();
             const QList<QPoint> sprites = chain(about);
             const QPoint head = sprites.first();
-            QVERIFY(head.x() == 0 || head.x() == 441 || head.y() == 0 || head.y() == 108);
-            QVERIFY(head.x() >= 0 && head.x() <= 441 && head.y() >= 0 && head.y() <= 108);
-            if (tick > 1)
+            const QString at = QStringLiteral("tick %1").arg(tick);
+            QVERIFY2(inside.contains(head) && (head.x() == 0 || head.x() == inside.right() || head.y() == 0 || head.y() == inside.bottom()), qPrintable(at));
+            QVERIFY2(tick == 1 || (head - previous).manhattanLength() == 9, qPrintable(at));
+            for (int k = 1; tick > 12 && k < sprites.size(); ++k)
+                QVERIFY2((sprites[k] - sprites[k - 1]).manhattanLength() == 9, qPrintable(at));
+            if (tick > 1 && tick <= 123)
                 visited.insert({head.x(), head.y()});
-            if (headAndLast.count(tick))
-                QCOMPARE((QList<QPoint>{head, sprites.last()}), headAndLast.at(tick));
-            const int turned = tick % static_cast<int>(text.size());
-            QCOMPARE(about.Label2->text(), text.mid(turned) + text.left(turned));
+            if (tick == 14) // up the right edge first, then left along the top
+                QCOMPARE(head, QPoint(inside.right() - 9, 0));
+            QCOMPARE(about.Label2->text(), text.mid(tick % text.size()) + text.left(tick % text.size()));
+            previous = head;
         }
-        QCOMPARE(visited.size(), std::size_t(122));
-        // Hidden and shown again, the same window goes on where it stopped.
+        QCOMPARE(visited.size(), std::size_t(2 * (inside.right() + inside.bottom()) / 9));
         const QList<QPoint> sprites = chain(about);
         about.Label1_Click();
-        ticks(about, 5);
-        game.window.mnOProgramu_Click();
-        QCOMPARE(game.window.aboutWindow(), &about);
+        about.move(about.pos() + QPoint(40, 40));
+        game.form.mnOProgramu_Click();
+        QCOMPARE(game.form.aboutWindow(), &about);
         QCOMPARE(chain(about), sprites);
-        about.Label2->clear();
-        ticks(about, 1);
-        QCOMPARE(about.Label2->text(), QString());
+        QVERIFY((about.frameGeometry().center() - about.screen()->availableGeometry().center()).manhattanLength() > 40);
     }
 };
 

@@ -22,12 +22,13 @@ public:
     };
 
     std::vector<Shown> shown;
-    std::deque<Answer> answers;              // for Yes/No boxes; Yes when empty
-    std::deque<QString> inputs;              // for input boxes; empty when none left
-    std::deque<std::filesystem::path> files; // for file dialogs; cancel when none left
+    std::deque<Answer> answers;              // for Yes/No boxes; Yes when none left
+    std::deque<QString> inputs;              // for input boxes; Cancel when none left
+    std::deque<std::filesystem::path> files; // for file dialogs; Cancel when none left
     // Runs while each box is open, as the event loop of a real box would.
     std::function<void(const Shown &)> whileOpen;
 
+    // The message boxes as "title: text".
     QStringList messages() const
     {
         QStringList list;
@@ -42,17 +43,13 @@ protected:
     Answer showMessage(const QString &text, const QString &title, Buttons buttons) override
     {
         open({QStringLiteral("message"), text, title, buttons, FileMode::Open, {}});
-        if (buttons == Buttons::Ok)
-            return Answer::Ok;
-        return take(answers, Answer::Yes);
+        return buttons == Buttons::Ok ? Answer::Ok : take(answers, Answer::Yes);
     }
-
     QString showInput(const QString &prompt, const QString &title) override
     {
         open({QStringLiteral("input"), prompt, title, Buttons::Ok, FileMode::Open, {}});
         return take(inputs, QString());
     }
-
     std::filesystem::path showFileDialog(FileMode mode, const std::filesystem::path &folder) override
     {
         open({QStringLiteral("file"), {}, {}, Buttons::Ok, mode, folder});
@@ -66,7 +63,6 @@ private:
         if (whileOpen)
             whileOpen(box);
     }
-
     template<typename T>
     static T take(std::deque<T> &queue, T fallback)
     {

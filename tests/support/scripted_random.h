@@ -1,4 +1,4 @@
-// Random numbers from a script, then from a fixed sequence.
+// Random numbers from a script, then 0.5.
 #pragma once
 
 #include "platform/clock_random.h"
@@ -21,6 +21,5 @@ public:
         values.pop_front();
         return value;
     }
-
     void reseed() override { ++reseeds; }
 };

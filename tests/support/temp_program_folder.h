@@ -1,11 +1,24 @@
-// A throw-away program folder with "levels" and "data" inside.
+// A throw-away program folder: "levels" with a count of three, an empty
+// "data"; and the 16-bit little-endian values of its binary files.
 #pragma once
 
+#include "levelfile/int16.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
 #include <QTemporaryDir>
 
 #include <filesystem>
 #include <fstream>
-#include <string>
+
+inline QByteArray int16s(const QList<int> &values)
+{
+    QByteArray bytes;
+    for (int value : values)
+        levelfile::appendInt16(bytes, static_cast<std::int16_t>(value));
+    return bytes;
+}
 
 class TempProgramFolder
 {
@@ -14,22 +27,21 @@ public:
     {
         std::filesystem::create_directories(path() / "levels");
         std::filesystem::create_directories(path() / "data");
+        write("levels/levels.ini", "3\r\n");
     }
 
-    std::filesystem::path path() const { return std::filesystem::path(dir.path().toStdString()); }
+    std::filesystem::path path() const { return dir.path().toStdString(); }
 
-    void write(const std::filesystem::path &relative, const std::string &bytes) const
+    void write(const std::filesystem::path &relative, const QByteArray &bytes) const
     {
-        std::ofstream out(path() / relative, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path() / relative, std::ios::binary | std::ios::trunc).write(bytes.constData(), bytes.size());
     }
-
-    std::string read(const std::filesystem::path &relative) const
+    // Empty for a folder or a missing file.
+    QByteArray read(const std::filesystem::path &relative) const
     {
-        std::ifstream in(path() / relative, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        QFile in(QString::fromStdString((path() / relative).string()));
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
-
     bool exists(const std::filesystem::path &relative) const { return std::filesystem::exists(path() / relative); }
 
 private:
