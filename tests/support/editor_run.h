@@ -1,5 +1,4 @@
-// An editor window on a program folder over scripted boxes, and the ways the
-// tests press on its map, read its blocks and use its files.
+// An editor window on a program folder over scripted boxes, and how tests use it.
 #pragma once
 
 #include "editor/form1.h"
