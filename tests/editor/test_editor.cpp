@@ -14,10 +14,22 @@ namespace {
 struct Editor : TempProgramFolder, EditorRun {
     Editor() : EditorRun(path()) {}
     std::filesystem::path level(const std::string &name) const { return path() / "levels" / name; }
+    // A real mouse press at a point of the map's drawing area.
+    void press(QPoint point, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mousePress(&form.Picture1, button, modifiers, point + QPoint(2, 2));
+    }
+    // "&Ulož" and "&Načti" on a file of the levels folder.
+    void save(const std::string &name)
+    {
+        dialogs.files.push_back(level(name));
+        form.Command1_Click();
+    }
     void load(const std::string &name, const QByteArray &bytes)
     {
         write("levels/" + name, bytes);
-        EditorRun::load(level(name));
+        dialogs.files.push_back(level(name));
+        form.Command2_Click();
     }
     // The map's drawing area as the screen shows it.
     QImage map() { return form.Picture1.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(2, 2, 269, 269); }
@@ -135,12 +147,12 @@ private slots:
         Editor editor;
         editor.press({18, 9});
         editor.press({0, 0});
-        editor.save(editor.level("level3.lvl"));
+        editor.save("level3.lvl");
         QCOMPARE(editor.read("levels/level3.lvl"), QByteArray::fromHex("03000900120000000000"));
         const QByteArray odd = int16s({6, 9, 9, 9, 9, 4, 300, -7, 13, 261, 0});
         editor.load("odd.lvl", odd);
         QCOMPARE(editor.blocks(), (QList<QPoint>{{9, 9}, {9, 9}, {300, 4}, {13, -7}, {0, 261}}));
-        editor.save(editor.level("copy.lvl"));
+        editor.save("copy.lvl");
         QCOMPARE(editor.read("levels/copy.lvl"), odd);
         editor.form.Command5_Click();
         QCOMPARE(editor.blocks().size(), 4);
