@@ -4,9 +4,7 @@
 #include "editor_run.h"
 #include "temp_program_folder.h"
 
-#include <QDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -127,18 +125,6 @@ private slots:
         QCOMPARE(editor.dialogs.shown[0].buttons, platform::Dialogs::Buttons::YesNo);
         editor.press({30, 30});
         QCOMPARE(editor.blocks(), QList<QPoint>{QPoint(27, 27)});
-    }
-
-    // "&Exit" closes the window and so ends the program, without a question.
-    void exitEndsProgram()
-    {
-        Editor editor;
-        editor.form.show();
-        editor.press({50, 50});
-        QTimer::singleShot(0, &editor.form, &editor::Form1::Command3_Click);
-        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
-        QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(!editor.form.isVisible() && editor.dialogs.shown.empty());
     }
 
     // Saved in placing order, loaded in file order; both dialogs open in the levels folder.
