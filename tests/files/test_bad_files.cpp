@@ -178,8 +178,7 @@ private slots:
             GameRun game(folder.path());
             game.form.mnNova_Click();
             QCOMPARE(game.form.Image3.size() - 1, blocks);
-            for (int tick = 0; tick < 3; ++tick)
-                game.form.Timer1_Timer();
+            game.ticks(3);
             QVERIFY(game.running() && game.dialogs.shown.empty());
         }
         const bool isFolder = contents == "<folder>";
