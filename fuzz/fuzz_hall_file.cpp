@@ -1,5 +1,4 @@
-// The hall of fame file: whatever it holds, the table keeps its five places,
-// is written back as ten lines, and what was written reads back the same.
+// The hall file: any bytes give five places, written back as ten lines that read back the same.
 #include "fuzz_support.h"
 
 #include "game/hall_file.h"

@@ -1,6 +1,4 @@
-// The level count file: the number at the start of its first line, rounded
-// to the nearest integer with halves to the even neighbour; checked against
-// strtod on the number found without the reader's code.
+// The level count: the first line's number rounded halves to even, checked against strtod.
 #include "fuzz_support.h"
 
 #include "levelfile/level_count.h"

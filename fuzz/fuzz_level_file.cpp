@@ -1,5 +1,4 @@
-// Level files as the game and the editor read them, and as the editor writes
-// them back over the same file.
+// Level files as the game and the editor read them and the editor writes them back.
 #include "fuzz_support.h"
 
 #include "levelfile/level_file.h"
@@ -18,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto read = levelfile::readLevel(file);
     fuzz::check(read && *read == blocks, "the file reader and the byte reader agree");
 
-    // Saving the same blocks over the file keeps its length when it was
-    // longer, and reading it again gives the same blocks.
+    // Saving the same blocks over the file keeps a longer length and reads back the same blocks.
     fuzz::check(levelfile::writeLevel(file, blocks), "an existing file can be written over");
     std::ifstream in(file, std::ios::binary);
     const std::string saved(std::istreambuf_iterator<char>(in), {});

@@ -1,5 +1,4 @@
-// What every fuzz target shares: a promise that stops the run when broken,
-// and the input as a file for the readers that take a path.
+// What the fuzz targets share: a promise that aborts when broken, and the input as a file.
 #pragma once
 
 #include <cstdint>

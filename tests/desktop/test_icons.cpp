@@ -1,5 +1,4 @@
-// The desktop icons made from the program's icon: the 32-pixel one is the
-// icon itself, the 48-pixel one scaled without smoothing.
+// The desktop icons: the 32-pixel one is the program icon, the 48-pixel one scaled unsmoothed.
 #include <QImage>
 #include <QSet>
 #include <QTest>
@@ -18,8 +17,7 @@ class TestIcons : public QObject
     }
 
 private slots:
-    // Each icon has its size and only the program icon's colours, which smoothing would blend at
-    // every edge; the 32-pixel one is pixel for pixel the icon.
+    // Each icon has its size and only the program icon's colours, which smoothing would blend.
     void icons()
     {
         const QImage programIcon = rgb(QStringLiteral(PROGRAM_ICON));

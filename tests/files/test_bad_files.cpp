@@ -1,6 +1,4 @@
-// Files that no program wrote and folders that fail: the game and the editor
-// go on working, report what they must, keep the stored files that were fine,
-// and a later run on the same folder reads them.
+// Bad files and failing folders: the game and the editor go on, report, and keep what was fine.
 #include "game/hall_file.h"
 #include "game/saved_game.h"
 #include "platform/files.h"
@@ -10,7 +8,6 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QRandomGenerator>
 #include <QTest>
 
 #include <array>
@@ -30,8 +27,7 @@ const game::HallTable storedTable{{{"Jana", "950"}, {"Petr", "700"}, {QStringLit
 // Three lives at level index 1, score 120, a snake of six, 200 ms.
 const QByteArray storedGame = int16s({3, 1, 120, 6, 200});
 
-// The hall and the saved game; then the entry at
-// relative, if given, replaced by contents: bytes, "<folder>" or "<missing>".
+// The hall and the saved game, then relative replaced by contents, "<folder>" or "<missing>".
 void fill(const TempProgramFolder &folder, const std::filesystem::path &relative = {}, const QByteArray &contents = {})
 {
     folder.write("data/hal.hal", storedHall);
@@ -135,16 +131,14 @@ class TestBadFiles : public QObject
     Q_OBJECT
 
 private slots:
-    // The game takes the count it reads: one level ends a stage, with none or fewer no stage ends;
-    // without a count it says so, names the file, opens no window and touches nothing.
+    // The count read decides the stage; without one the game names the file and touches nothing.
     void levelCount_data()
     {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QString>("message"); // after the first level, or at the start
         const QString nextLevel = QStringLiteral("Korvo: Pozor, jdeš do dalšího levelu!"), none = QStringLiteral("Korvo: Nelze přečíst počet levelů ze souboru\n");
         QTest::newRow("1e9: one level") << QByteArray("1e9\r\n") << QStringLiteral("Korvo: Přežil jsi první etapu, hurá do další - rychlejší!");
-        QTest::newRow("-5") << QByteArray("-5\r\n") << nextLevel;
-        QTest::newRow("NaN: none") << QByteArray("NaN\r\n") << nextLevel;
+        QTest::newRow("-5: none") << QByteArray("-5\r\n") << nextLevel;
         QTest::newRow("32768") << QByteArray("32768\r\n") << none;
         QTest::newRow("missing") << QByteArray("<missing>") << none;
         QTest::newRow("a folder") << QByteArray("<folder>") << none;
@@ -172,9 +166,7 @@ private slots:
         QVERIFY(!refused || snapshot(folder.path() / "data") == data);
     }
 
-    // The game plays the level with the walls the file holds and says nothing; the editor shows
-    // them (a folder it cannot load, and keeps its map), saves them, and a later editor loads them
-    // alike; the file stays as it was.
+    // The game plays the walls the file holds; the editor shows, saves and reloads them alike.
     void levelFile_data()
     {
         QTest::addColumn<QByteArray>("contents");
@@ -182,7 +174,6 @@ private slots:
         QByteArray full = int16s({32767});
         for (int k = 0; k < 32766; ++k)
             full += int16s({135, 135});
-        QTest::newRow("one byte") << QByteArray("\x05") << 0;
         QTest::newRow("count -32768 before a record") << int16s({-32768, 135, 135}) << 0;
         QTest::newRow("32766 blocks on the cell of the food") << full << 32766;
         QTest::newRow("blocks far off the playfield") << int16s({3, -32768, 32767, 32767, -32768}) << 2;
@@ -201,8 +192,7 @@ private slots:
             GameRun game(folder.path());
             game.form.mnNova_Click();
             QCOMPARE(game.form.Image3.size() - 1, blocks);
-            for (int tick = 0; tick < 3; ++tick)
-                game.form.Timer1_Timer();
+            game.ticks(3);
             QVERIFY(game.running() && game.dialogs.shown.empty());
         }
         const bool isFolder = contents == "<folder>";
@@ -241,8 +231,7 @@ private slots:
         QVERIFY(snapshot(folder.path()) == before);
     }
 
-    // A whole run under the fault: a continued or new game, a level change that saves the game, a
-    // hall entry, the close; then a run without it reads what was fine.
+    // A whole run under the fault, then a run without it reads what was fine.
     void dataFolder_data()
     {
         QTest::addColumn<QString>("replaced");
@@ -313,28 +302,16 @@ private slots:
         QVERIFY(later.dialogs.shown.empty());
     }
 
-    // Only the first MiB of a hall file is read; the table goes back as ten lines, and a later
-    // run shows the table this run showed.
-    void oddHall_data()
+    // Only the first MiB of a hall file is read; written back as ten lines that read back alike.
+    void longHallLine()
     {
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<int>("firstName"); // its length, -1 where unknown
-        QByteArray noise(64 << 10, '\0');
-        QRandomGenerator(6).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
-        QTest::newRow("a line of 2 MB") << QByteArray(2 << 20, 'x') << (1 << 20);
-        QTest::newRow("64 KiB of noise") << noise << -1;
-    }
-    void oddHall()
-    {
-        QFETCH(QByteArray, contents);
-        QFETCH(int, firstName);
         TempProgramFolder folder;
-        fill(folder, "data/hal.hal", contents);
+        fill(folder, "data/hal.hal", QByteArray(2 << 20, 'x'));
         game::HallTable shown;
         {
             GameRun run(folder.path());
             shown = run.hall();
-            QVERIFY(firstName < 0 || shown[0].name.size() == firstName);
+            QCOMPARE(shown[0].name.size(), 1 << 20);
             run.form.close();
         }
         const QByteArray written = folder.read("data/hal.hal");
@@ -358,16 +335,12 @@ private slots:
         QCOMPARE(GameRun(folder.path()).hall()[0].name, QStringLiteral("Řehoř ??Zoë ?"));
     }
 
-    // "Pokračuj ve hře" refuses a saved game no game could reach as a missing one: nothing starts or
-    // shows, the file stays; an odd one is taken whole, the next level replaces it, and a later run
-    // continues from it.
+    // Without a saved game nothing starts; an odd one is taken whole, and the next level replaces it.
     void savedGame_data()
     {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<int>("snake");        // 0 when refused
         QTest::addColumn<QByteArray>("saved"); // after the next level
-        QTest::newRow("length 901") << int16s({3, 1, 120, 901, 200}) << 0 << int16s({3, 1, 120, 901, 200});
-        QTest::newRow("9 bytes") << storedGame.first(9) << 0 << storedGame.first(9);
         QTest::newRow("missing") << QByteArray("<missing>") << 0 << QByteArray();
         QTest::newRow("a folder") << QByteArray("<folder>") << 0 << QByteArray();
         QTest::newRow("level index 7 beyond 3 levels") << int16s({3, 7, 840, 6, 200}) << 6 << int16s({3, 8, 960, 3, 200});

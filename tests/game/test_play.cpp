@@ -1,5 +1,4 @@
-// Playing a game: the tick, crashes and steering; food, levels, stages and
-// the won game; lost lives and the end; where food lands.
+// Playing: the tick, crashes, steering, food, levels, stages, lost lives and where food lands.
 #include "game_run.h"
 
 #include <map>
@@ -105,9 +104,7 @@ private slots:
         QCOMPARE(game.head(), QPoint(252, 252));
     }
 
-    // The first level: each item a sprite and 10 points; each fourth a new set with the walls back;
-    // the twelfth: labels, then the message, then the snake shortened at its start, the game
-    // saved, the next level's walls.
+    // The first level: points, new sets of food with walls back, then the next level saved.
     void firstLevel()
     {
         Game game;
@@ -175,8 +172,7 @@ private slots:
         QCOMPARE(game.read("data/user.pla"), int16s({3, 1, 120, after, 200}));
     }
 
-    // The last level of a stage: the faster interval before the message; then level 1 with the full
-    // snake, saved; or, once the interval is 60 or less, the won game: the hall offer, the idle window.
+    // The end of a stage: faster before the message; at 60 ms or less the won game.
     void stageEnd_data()
     {
         QTest::addColumn<int>("speed");
@@ -210,9 +206,7 @@ private slots:
             QCOMPARE(game.form.hallWindow()->place(3), (game::HallPlace{QStringLiteral("Vítěz"), "500"}));
     }
 
-    // A lost life puts the snake back at its start before the message and keeps all else; the last
-    // shows "Chcípls..." while the tick runs, then the hall offer if the score is high enough, then
-    // the idle window with the field cleared; "Nová hra" then starts afresh.
+    // Lost lives: the snake back at its start, the end, the hall offer, the idle window, a new game.
     void lostLives_data()
     {
         QTest::addColumn<int>("score");
@@ -257,8 +251,7 @@ private slots:
         QVERIFY(w.Image3.visible(1) && w.Image2.visible(4) && !w.hallWindow()->isVisible());
     }
 
-    // Each item takes top, then left, from the draws in item order, may share a cell, and every
-    // setup reseeds; draws over [0, 1) reach each of the 28 cells from 9 to 252 alike.
+    // Food takes top, then left, from the draws; each setup reseeds; every cell alike likely.
     void foodFromDraws()
     {
         Game game;

@@ -1,6 +1,4 @@
-// Both programs at a device pixel ratio of 2 (QT_SCALE_FACTOR=2): every pixel
-// of a sprite and of the editor's grid shows as a sharp 2 x 2 square of its
-// own colour, with no smoothing.
+// Both programs at a device pixel ratio of 2: each sprite and grid pixel a sharp 2 x 2 square.
 #include "platform/pictures.h"
 
 #include "editor_run.h"
@@ -22,8 +20,7 @@ QRgb grid(int x, int y)
     return x % 9 == 8 || y % 9 == 8 ? qRgb(128, 0, 0) : black(x, y);
 }
 
-// The first client pixel of the playfield on the screen that is not a 2 x 2
-// square of its colour in sprites over background; empty when there is none.
+// The first playfield pixel that is not a 2 x 2 square of its colour; empty when none.
 QString crispMismatch(platform::Playfield &playfield, const Sprites &sprites, QRgb (*background)(int, int))
 {
     playfield.flushChanges();

@@ -1,5 +1,4 @@
-// The shipped levels: each level file holds the walls of its text map, and
-// each level can be played from the snake's start.
+// The shipped levels: each file holds its text map's walls, and each level is playable.
 #include "levelfile/level_file.h"
 
 #include "game_run.h"
@@ -63,9 +62,7 @@ private slots:
         for (int index = 0; index < mapCount(); ++index)
             QTest::addRow("level%d", index) << index;
     }
-    // The file holds exactly the walls of its map, one block a wall on the grid; the start cell and
-    // the ten above it are free; every free cell can be reached from the start, and at least half
-    // are free; the game's own setup, given every pair of draws, leaves no food on a wall.
+    // The walls of the map; the start column free; every free cell reachable; no food on a wall.
     void shippedLevel()
     {
         QFETCH(int, index);

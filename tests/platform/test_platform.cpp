@@ -1,5 +1,4 @@
-// The playfield and the sprite collections it draws, the window timer, and
-// the clock-seeded random source.
+// The playfield and its sprite collections, the window timer, the clock-seeded random source.
 #include "platform/clock_random.h"
 #include "platform/pictures.h"
 #include "platform/playfield.h"
@@ -73,8 +72,7 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private slots:
-    // Visible sprites show their pictures at their pixels, clipped to the
-    // client area inside the border, which stays; later layers on top.
+    // Visible sprites drawn at their pixels inside the border, clipped, later layers on top.
     void draws_data()
     {
         QTest::addColumn<Scene>("scene");
@@ -93,8 +91,7 @@ private slots:
         QCOMPARE(shot, Field().field.grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 
-    // A new sprite is a hidden copy of element 0, at the end; destroying
-    // takes a run up to the end, never element 0, and repaints what it took.
+    // A new sprite is a hidden copy of element 0; destroying takes a run to the end, never element 0.
     void createsAndDestroysAtTheEnd()
     {
         Field f({{'S', 261, 261}, {'S', 90, 45}, {'S', 5, 5, false}});
@@ -111,8 +108,7 @@ private slots:
         QCOMPARE(f.repainted(), QRegion(261, 261, 9, 9) + QRect(90, 45, 9, 9));
     }
 
-    // One step of a snake repaints only the cells whose look changed, however
-    // many walls stand below; off the grid, the pixels it left and covers.
+    // One step of a snake repaints only the cells whose look changed, however many walls below.
     void repaintsChangedCells_data()
     {
         QTest::addColumn<QList<QPoint>>("snake");
@@ -140,8 +136,7 @@ private slots:
         QCOMPARE(f.repainted(), QRegion());
     }
 
-    // Arrow keys come as the codes 37 to 40, other keys not at all; presses
-    // inside the border come with button, keys and client position.
+    // Arrow keys come as the codes 37 to 40; presses inside the border with button, keys, position.
     void reportsKeysAndPresses()
     {
         platform::Playfield field;
@@ -161,8 +156,7 @@ private slots:
         QCOMPARE(pressed.at(1).at(2).toPointF(), QPointF(268, 268));
     }
 
-    // A positive interval runs the handler once per expiry, not nested; 0 or less stops it; no tick
-    // while a box of any kind is open, nor one opened from another.
+    // The handler runs once per expiry, not nested, not while a box is open; 0 or less stops it.
     // A window may hold its sprite collections and the playfield that draws them in any order:
     // whichever goes first, the other never reaches it (the sanitizer build turns a stale
     // reference into a failure), and a collection that goes takes its sprites off the field.

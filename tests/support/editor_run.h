@@ -1,15 +1,15 @@
-// An editor window on a program folder over scripted boxes, and the ways the
-// tests press on its map, read its blocks and use its files.
+// An editor window on a program folder over scripted boxes, and how tests use it.
 #pragma once
 
 #include "editor/form1.h"
 
 #include "scripted_dialogs.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QMouseEvent>
 #include <QPoint>
-#include <QTest>
+#include <QWindow>
 
 struct EditorRun {
     explicit EditorRun(const std::filesystem::path &folder, std::deque<std::filesystem::path> files = {}) : form(dialogs, folder)
@@ -19,8 +19,8 @@ struct EditorRun {
     ScriptedDialogs dialogs;
     editor::Form1 form;
 
-    // A press at a point of the map's drawing area, delivered to the window
-    // as the window system delivers it, fractions of a pixel included.
+    // A press at a point of the map's drawing area, delivered to the window as the window system
+    // delivers it, fractions of a pixel included.
     void press(QPointF point, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = {})
     {
         form.winId();
@@ -36,16 +36,5 @@ struct EditorRun {
         for (int k = 1; k < form.Image1.size(); ++k)
             list << (form.Image1.visible(k) ? QPoint(form.Image1.left(k), form.Image1.top(k)) : QPoint(-1, -1));
         return list;
-    }
-    // "&Ulož" and "&Načti" on this file.
-    void save(const std::filesystem::path &file)
-    {
-        dialogs.files.push_back(file);
-        form.Command1_Click();
-    }
-    void load(const std::filesystem::path &file)
-    {
-        dialogs.files.push_back(file);
-        form.Command2_Click();
     }
 };

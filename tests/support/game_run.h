@@ -1,5 +1,4 @@
-// A game window on a program folder over scripted boxes and random numbers,
-// started as the program starts it, and the ways the tests play it.
+// A game window on a program folder over scripted boxes and random numbers, and how tests play it.
 #pragma once
 
 #include "game/form1.h"

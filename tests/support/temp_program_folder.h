@@ -1,5 +1,4 @@
-// A throw-away program folder: "levels" with a count of three, an empty
-// "data"; and the 16-bit little-endian values of its binary files.
+// A throw-away program folder (three levels, empty data) and 16-bit little-endian values.
 #pragma once
 
 #include "levelfile/int16.h"
