@@ -60,6 +60,7 @@ private slots:
     {
         Editor editor;
         const QImage grid = editor.map();
+        QCOMPARE((QList<QRgb>{grid.pixel(8, 0), grid.pixel(0, 0)}), (QList<QRgb>{qRgb(128, 0, 0), qRgb(0, 0, 0)}));
         editor.press({12, 12});
         const QImage covered = editor.map();
         QCOMPARE(covered.copy(9, 9, 9, 9), platform::wallPicture());

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -70,6 +71,8 @@ private slots:
         for (const QLabel *label : w.hallWindow()->Label1)
             places.insert(colour(label).rgb());
         QCOMPARE(places.size(), std::size_t(5));
+        for (QWidget *black : {w.centralWidget(), static_cast<QWidget *>(w.hallWindow()), static_cast<QWidget *>(w.aboutWindow())})
+            QCOMPARE(black->grab().toImage().pixel(1, 1), qRgb(0, 0, 0));
     }
 
     // The menu bar: "Soubor" with its seven items, then "O Programu", with the shortcuts.
@@ -253,6 +256,8 @@ private slots:
         game.form.mnOProgramu_Click();
         game::Form2 &about = *game.form.aboutWindow();
         QVERIFY(about.isVisible());
+        const auto &chainSprites = about.Image1.all();
+        QCOMPARE(std::count_if(chainSprites.begin(), chainSprites.end(), [](const platform::Sprite &s) { return s.visible; }), 11);
         QCOMPARE((QList<int>{about.Timer1.interval(), game.form.Timer1.interval()}), (QList<int>{150, 0}));
         QVERIFY((about.frameGeometry().center() - about.screen()->availableGeometry().center()).manhattanLength() <= 2);
         // The cells of the picture that a sprite fills whole.
@@ -278,6 +283,8 @@ private slots:
         }
         QCOMPARE(visited.size(), std::size_t(2 * (inside.right() + inside.bottom()) / 9));
         const QList<QPoint> sprites = chain(about);
+        QTest::mouseClick(about.Label1, Qt::RightButton);
+        QVERIFY(about.isVisible());
         about.Label1_Click();
         about.move(about.pos() + QPoint(40, 40));
         game.form.mnOProgramu_Click();

@@ -178,6 +178,10 @@ private slots:
         };
         { CollectionFirst window; use(window.field, window.sprites); }
         { FieldFirst window; use(window.field, window.sprites); }
+        SpriteCollection outliving({0, 0, true});
+        { platform::Playfield gone; use(gone, outliving); }
+        outliving.setLeft(1, 36);
+        outliving.destroyFrom(1);
 
         platform::Playfield field;
         {
