@@ -25,14 +25,6 @@ QColor colour(const QLabel *label)
     return label->palette().color(QPalette::WindowText);
 }
 
-// The label's text as drawn fits across it, wrapped where it may wrap.
-bool textFits(const QLabel *label)
-{
-    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    const QRect needed = label->fontMetrics().boundingRect(label->rect(), flags, label->text());
-    return needed.left() >= 0 && needed.right() <= label->rect().right();
-}
-
 QList<QPoint> chain(const game::Form2 &about)
 {
     QList<QPoint> list;
@@ -57,21 +49,24 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Tolmar Korvo v1.3"));
         QVERIFY(w.Picture1->mapTo(&w, QPoint()).y() >= w.menuBar()->geometry().bottom());
         QVERIFY(w.rect().contains(QRect(w.Picture1->mapTo(&w, QPoint()), w.Picture1->size())));
-        const QList<QLabel *> column{w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label6, w.Label7};
         const QList<QLabel *> values{w.Label2, w.Label4, w.Label6, w.Label8};
-        for (QLabel *label : column + QList<QLabel *>{w.Label8}) {
-            QVERIFY2(label->x() + label->width() / 2 == w.Label1->x() + w.Label1->width() / 2, qPrintable(label->text()));
-            QVERIFY2(label->width() == w.Label1->width() || label == w.Label8, qPrintable(label->text()));
-            QVERIFY2(textFits(label), qPrintable(label->text()));
+        for (QLabel *label : {w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label6, w.Label7, w.Label8}) {
+            const QByteArray text = label->text().toUtf8();
+            QVERIFY2(label->x() + label->width() / 2 == w.Label1->x() + w.Label1->width() / 2, text.constData());
+            QVERIFY2(label->width() == w.Label1->width() || label == w.Label8, text.constData());
+            // The text as drawn, wrapped where it may wrap, fits across the label.
+            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const QRect needed = label->fontMetrics().boundingRect(label->rect(), flags, label->text());
+            QVERIFY2(needed.left() >= 0 && needed.right() <= label->rect().right(), text.constData());
             QCOMPARE(colour(label), colour(values.contains(label) ? w.Label2 : w.Label1));
         }
-        QVERIFY(colour(w.Label1) != colour(w.Label2));
-        QVERIFY(colour(w.Label1) != QPalette().color(QPalette::WindowText) && colour(w.Label2) != QPalette().color(QPalette::WindowText));
+        const QColor plain = QPalette().color(QPalette::WindowText);
+        QVERIFY(colour(w.Label1) != colour(w.Label2) && colour(w.Label1) != plain && colour(w.Label2) != plain);
         std::set<QRgb> places;
         for (const QLabel *label : w.hallWindow()->Label1)
             places.insert(colour(label).rgb());
         QCOMPARE(places.size(), std::size_t(5));
-        for (QWidget *black : {w.centralWidget(), static_cast<QWidget *>(w.hallWindow()), static_cast<QWidget *>(w.aboutWindow())})
+        for (QWidget *black : std::initializer_list<QWidget *>{w.centralWidget(), w.hallWindow(), w.aboutWindow()})
             QCOMPARE(black->grab().toImage().pixel(1, 1), qRgb(0, 0, 0));
     }
 
@@ -82,18 +77,19 @@ private slots:
         const game::Form1 &w = game.form;
         const QList<QAction *> bar = w.menuBar()->actions();
         QCOMPARE(captions(bar), (QStringList{"Soubor", "O Programu"}));
-        QCOMPARE(captions(bar[0]->menu()->actions()), (QStringList{"Nová hra", "Pokračuj ve hře", "-", "Přestávka", "Síň slávy", "-", "Exit"}));
-        QCOMPARE((QList<QKeySequence>{w.mnNova->shortcut(), w.mnPokracuj->shortcut(), w.mnPause->shortcut(), w.mnExit->shortcut()}),
-                 (QList<QKeySequence>{Qt::CTRL | Qt::Key_N, Qt::CTRL | Qt::Key_O, Qt::Key_F1, Qt::CTRL | Qt::Key_Q}));
+        QCOMPARE(captions(bar[0]->menu()->actions()),
+                 (QStringList{"Nová hra", "Pokračuj ve hře", "-", "Přestávka", "Síň slávy", "-", "Exit"}));
+        QStringList shortcuts;
+        for (const QAction *action : {w.mnNova, w.mnPokracuj, w.mnPause, w.mnExit})
+            shortcuts << action->shortcut().toString();
+        QCOMPARE(shortcuts, (QStringList{"Ctrl+N", "Ctrl+O", "F1", "Ctrl+Q"}));
     }
 
-    // The start: idle, three sprites on the start cell; no saved game to continue; the hall shows.
+    // The start: idle, three sprites on the start cell; the hall shows.
     void start()
     {
         Game game;
         game::Form1 &w = game.form;
-        w.mnPokracuj_Click();
-        QVERIFY(!w.mnPause->isChecked());
         QCOMPARE(game.shown(), (Shown{{"0", "1", "3", "12"}, 3, 0, false, false, true}));
         for (int i = 0; i < 3; ++i)
             QVERIFY(w.Image1.visible(i) && at(w.Image1, i) == QPoint(261, 261));
@@ -106,7 +102,8 @@ private slots:
     // In a game, running or paused, "Nová hra", "Pokračuj ve hře", "Síň slávy" and "O Programu" do nothing.
     void guards()
     {
-        for (auto command : {&game::Form1::mnNova_Click, &game::Form1::mnPokracuj_Click, &game::Form1::mnSin_Click, &game::Form1::mnOProgramu_Click}) {
+        for (auto command : {&game::Form1::mnNova_Click, &game::Form1::mnPokracuj_Click, &game::Form1::mnSin_Click,
+                             &game::Form1::mnOProgramu_Click}) {
             for (bool paused : {false, true}) {
                 Game game;
                 game.write("data/user.pla", int16s({1, 2, 240, 9, 100}));
@@ -167,37 +164,32 @@ private slots:
     {
         for (bool byExit : {false, true}) {
             Game game;
-            game.form.show();
-            game.form.mnSin_Click();
-            game.form.mnOProgramu_Click();
-            byExit ? game.form.mnExit->trigger() : void(game.form.close());
-            QVERIFY(!game.form.isVisible() && !game.form.hallWindow()->isVisible() && !game.form.aboutWindow()->isVisible());
+            game::Form1 &w = game.form;
+            w.show();
+            w.mnSin_Click();
+            w.mnOProgramu_Click();
+            byExit ? w.mnExit->trigger() : void(w.close());
+            QVERIFY(!w.isVisible() && !w.hallWindow()->isVisible() && !w.aboutWindow()->isVisible());
             QCOMPARE(game.read("data/hal.hal"), game::hall_file::bytes(game::hall_file::initialTable()));
             QVERIFY(!game.exists("data/user.pla") && game.dialogs.shown.empty());
         }
     }
 
-    // A window shown again while it is open behind the main window comes to the front with the
-    // focus: "O Programu", "Síň slávy" and a hall entry.
+    // A window shown again while open behind the main window comes to the front with the focus:
+    // "O Programu", "Síň slávy" and a hall entry.
     void shownAgainComesToFront()
     {
-        for (const QString command : {"O Programu", "Síň slávy", "hall entry"}) {
+        for (int command : {0, 1, 2}) {
             Game game;
             game::Form1 &w = game.form;
             w.show();
             const auto choose = [&] {
-                if (command == "O Programu") {
-                    w.mnOProgramu_Click();
-                } else if (command == "Síň slávy") {
-                    w.mnSin_Click();
-                } else {
-                    game.dialogs.inputs.push_back("Jana");
-                    w.score = 2000;
-                    w.hall_entry();
-                }
+                game.dialogs.inputs.push_back("Jana");
+                w.score = 2000;
+                command == 0 ? w.mnOProgramu_Click() : command == 1 ? w.mnSin_Click() : w.hall_entry();
             };
             choose();
-            QWidget *shown = command == "O Programu" ? static_cast<QWidget *>(w.aboutWindow()) : w.hallWindow();
+            QWidget *shown = command == 0 ? static_cast<QWidget *>(w.aboutWindow()) : w.hallWindow();
             QTRY_COMPARE(QApplication::activeWindow(), shown);
             w.activateWindow();
             QTRY_COMPARE(QApplication::activeWindow(), &w);
@@ -256,12 +248,16 @@ private slots:
         game.form.mnOProgramu_Click();
         game::Form2 &about = *game.form.aboutWindow();
         QVERIFY(about.isVisible());
-        const auto &chainSprites = about.Image1.all();
-        QCOMPARE(std::count_if(chainSprites.begin(), chainSprites.end(), [](const platform::Sprite &s) { return s.visible; }), 11);
+        QCOMPARE(std::ranges::count_if(about.Image1.all(), &platform::Sprite::visible), 11);
         QCOMPARE((QList<int>{about.Timer1.interval(), game.form.Timer1.interval()}), (QList<int>{150, 0}));
-        QVERIFY((about.frameGeometry().center() - about.screen()->availableGeometry().center()).manhattanLength() <= 2);
+        const auto offCentre = [&] {
+            return (about.frameGeometry().center() - about.screen()->availableGeometry().center()).manhattanLength();
+        };
+        QVERIFY(offCentre() <= 2);
         // The cells of the picture that a sprite fills whole.
-        const QRect inside(0, 0, (about.Picture1->clientWidth() - 9) / 9 * 9 + 1, (about.Picture1->clientHeight() - 9) / 9 * 9 + 1);
+        const int right = (about.Picture1->clientWidth() - 9) / 9 * 9;
+        const int bottom = (about.Picture1->clientHeight() - 9) / 9 * 9;
+        const QRect inside(0, 0, right + 1, bottom + 1);
         const QString text = about.Label2->text();
         std::set<std::pair<int, int>> visited;
         QPoint previous = chain(about).first();
@@ -270,7 +266,8 @@ private slots:
             const QList<QPoint> sprites = chain(about);
             const QPoint head = sprites.first();
             const QString at = QStringLiteral("tick %1").arg(tick);
-            QVERIFY2(inside.contains(head) && (head.x() == 0 || head.x() == inside.right() || head.y() == 0 || head.y() == inside.bottom()), qPrintable(at));
+            const bool onEdge = head.x() == 0 || head.x() == right || head.y() == 0 || head.y() == bottom;
+            QVERIFY2(inside.contains(head) && onEdge, qPrintable(at));
             QVERIFY2(tick == 1 || (head - previous).manhattanLength() == 9, qPrintable(at));
             for (int k = 1; tick > 12 && k < sprites.size(); ++k)
                 QVERIFY2((sprites[k] - sprites[k - 1]).manhattanLength() == 9, qPrintable(at));
@@ -290,7 +287,7 @@ private slots:
         game.form.mnOProgramu_Click();
         QCOMPARE(game.form.aboutWindow(), &about);
         QCOMPARE(chain(about), sprites);
-        QVERIFY((about.frameGeometry().center() - about.screen()->availableGeometry().center()).manhattanLength() > 40);
+        QVERIFY(offCentre() > 40);
     }
 };
 

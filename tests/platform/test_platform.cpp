@@ -156,10 +156,7 @@ private slots:
         QCOMPARE(pressed.at(1).at(2).toPointF(), QPointF(268, 268));
     }
 
-    // The handler runs once per expiry, not nested, not while a box is open; 0 or less stops it.
-    // A window may hold its sprite collections and the playfield that draws them in any order:
-    // whichever goes first, the other never reaches it (the sanitizer build turns a stale
-    // reference into a failure), and a collection that goes takes its sprites off the field.
+    // Collections and their playfield end in any order (ASan sees a stale reference); a collection takes its sprites along.
     void collectionsAndFieldEndInAnyOrder()
     {
         struct CollectionFirst {
@@ -195,6 +192,7 @@ private slots:
         QCOMPARE(field.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(2, 2, 269, 269), Field::expected({}));
     }
 
+    // The handler runs once per expiry, not nested, not while a box is open; 0 or less stops it.
     void timer()
     {
         int ticks = 0;
