@@ -1,23 +1,22 @@
-// Writes the shipped level files from their text maps: 30 lines of 30
-// characters, '#' a wall block and '.' a free cell, row 0 at the top.
-// Usage: make_levels OUTPUT_FOLDER levelN.txt...; the maps must be numbered
-// 0 to count - 1, and levels.ini gets their count.
-#include "levelfile/level_file.h"
+// Writes the shipped level files from their text maps, installs level files,
+// and draws a level file as a map:
+//   make_levels FOLDER levelN.txt...   the maps' level files and levels.ini into FOLDER
+//   make_levels --install FOLDER FILE...   the files into FOLDER
+//   make_levels --map FILE   the map of a level file on standard output
+// The maps must be numbered 0 to count - 1, and levels.ini gets their count.
+// Neither of the first two overwrites a file that someone changed since the
+// last run wrote it (see ShippedFolder).
+#include "level_map.h"
+#include "shipped_folder.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 namespace {
-
-constexpr int cellsPerSide = 30;
-constexpr int cellSize = 9;
 
 using Maps = std::map<int, std::filesystem::path>;
 
@@ -31,7 +30,7 @@ int indexOf(const std::filesystem::path &map)
 {
     const std::string stem = map.stem().string();
     const std::string digits = stem.substr(std::min<std::size_t>(5, stem.size()));
-    const bool numbered = stem.rfind("level", 0) == 0 && !digits.empty() && digits.size() <= 4
+    const bool numbered = stem.starts_with("level") && !digits.empty() && digits.size() <= 4
                           && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })
                           && (digits == "0" || digits.front() != '0');
     if (map.extension() != ".txt" || !numbered)
@@ -39,36 +38,10 @@ int indexOf(const std::filesystem::path &map)
     return std::stoi(digits);
 }
 
-// The blocks row by row from the top, each row from the left.
-std::vector<levelfile::Block> readMap(const std::filesystem::path &map)
-{
-    std::ifstream in(map);
-    if (!in)
-        fail(map, "cannot be read");
-    std::vector<levelfile::Block> blocks;
-    std::string line;
-    int row = 0;
-    for (; std::getline(in, line); ++row) {
-        if (row == cellsPerSide || line.size() != cellsPerSide)
-            fail(map, "line " + std::to_string(row + 1) + ": a map has 30 lines of 30 cells");
-        for (int column = 0; column < cellsPerSide; ++column) {
-            const char cell = line[static_cast<std::size_t>(column)];
-            if (cell == '#')
-                blocks.push_back({static_cast<std::int16_t>(row * cellSize), static_cast<std::int16_t>(column * cellSize)});
-            else if (cell != '.')
-                fail(map, "line " + std::to_string(row + 1) + ": a cell is '#' or '.'");
-        }
-    }
-    if (row != cellsPerSide)
-        fail(map, "a map has 30 lines of 30 cells");
-    return blocks;
-}
-
-Maps numberedMaps(int count, char *names[])
+Maps numberedMaps(const std::vector<std::string> &names)
 {
     Maps maps;
-    for (int k = 0; k < count; ++k) {
-        const std::filesystem::path map(names[k]);
+    for (const std::filesystem::path map : names) {
         if (!maps.emplace(indexOf(map), map).second)
             fail(map, "two maps have the same number");
     }
@@ -77,37 +50,64 @@ Maps numberedMaps(int count, char *names[])
     return maps;
 }
 
-// A fresh file each time: the level writer keeps the tail of a longer file.
-void writeLevelFile(const std::filesystem::path &file, const std::vector<levelfile::Block> &blocks)
+// Every map is read and checked, each fault reported, before anything is written.
+std::map<std::string, std::string> levelFiles(const Maps &maps)
 {
-    std::filesystem::remove(file);
-    if (!levelfile::writeLevel(file, blocks))
-        fail(file, "cannot be written");
+    std::map<std::string, std::string> files{{"levels.ini", std::to_string(maps.size()) + "\r\n"}};
+    bool faults = false;
+    for (const auto &[index, file] : maps) {
+        try {
+            const LevelMap map = LevelMap::read(file);
+            map.checkPlayable();
+            files["level" + std::to_string(index) + ".lvl"] = map.levelFile();
+        } catch (const std::runtime_error &error) {
+            std::cerr << "make_levels: " << error.what() << '\n';
+            faults = true;
+        }
+    }
+    if (faults)
+        throw std::runtime_error("no level written");
+    return files;
 }
 
-void writeLevelCount(const std::filesystem::path &file, std::size_t count)
+std::map<std::string, std::string> copies(const std::vector<std::string> &names)
 {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << count << "\r\n";
-    if (!out.flush())
-        fail(file, "cannot be written");
+    std::map<std::string, std::string> files;
+    for (const std::filesystem::path file : names) {
+        const auto bytes = ShippedFolder::contents(file);
+        if (!bytes)
+            fail(file, "is missing");
+        files[file.filename().string()] = *bytes;
+    }
+    return files;
+}
+
+void ship(const std::filesystem::path &folder, const std::string &writer, const std::map<std::string, std::string> &files)
+{
+    ShippedFolder shipped(folder, writer);
+    for (const auto &[name, bytes] : files)
+        shipped.put(name, bytes);
+    shipped.saveRecord();
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc < 3) {
-        std::cerr << "usage: make_levels OUTPUT_FOLDER levelN.txt...\n";
-        return EXIT_FAILURE;
-    }
+    const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        const std::filesystem::path folder(argv[1]);
-        const Maps maps = numberedMaps(argc - 2, argv + 2);
-        std::filesystem::create_directories(folder);
-        for (const auto &[index, map] : maps)
-            writeLevelFile(folder / ("level" + std::to_string(index) + ".lvl"), readMap(map));
-        writeLevelCount(folder / "levels.ini", maps.size());
+        if (args.size() == 2 && args[0] == "--map")
+            std::cout << LevelMap::ofLevel(args[1]).text();
+        else if (args.size() >= 3 && args[0] == "--install")
+            ship(args[1], "install", copies({args.begin() + 2, args.end()}));
+        else if (args.size() >= 2 && !args[0].starts_with("--"))
+            ship(args[0], "build", levelFiles(numberedMaps({args.begin() + 1, args.end()})));
+        else {
+            std::cerr << "usage: make_levels FOLDER levelN.txt...\n"
+                         "       make_levels --install FOLDER FILE...\n"
+                         "       make_levels --map FILE\n";
+            return EXIT_FAILURE;
+        }
     } catch (const std::exception &error) {
         std::cerr << "make_levels: " << error.what() << '\n';
         return EXIT_FAILURE;

@@ -1,0 +1,34 @@
+// A folder of shipped files that their users may change: a file is written
+// where it is missing or still holds what this program last wrote there, and
+// kept, with a note saying so, where someone has changed it since.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+class ShippedFolder
+{
+public:
+    // writer names what writes the files again, "build" or "install", for the note.
+    ShippedFolder(std::filesystem::path folder, std::string writer);
+
+    // Writes name unless it was changed after the last write; throws
+    // std::runtime_error when it cannot be written.
+    void put(const std::string &name, const std::string &bytes);
+
+    // Records what put() wrote, for the next run.
+    void saveRecord() const;
+
+    // The bytes of a file; nullopt when it is missing.
+    static std::optional<std::string> contents(const std::filesystem::path &file);
+
+private:
+    bool mayWrite(const std::string &name, const std::string &bytes) const;
+
+    std::filesystem::path folder_;
+    std::string writer_;
+    std::map<std::string, std::uint64_t> written_; // each file's hash as last written
+};
