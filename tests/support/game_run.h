@@ -46,13 +46,9 @@ struct GameRun {
         QString text = QStringLiteral("%1 ms, %2, snake %3, food %4, walls %5")
                            .arg(form.Timer1.interval()).arg(labels()).arg(form.Image1.size())
                            .arg(visible(form.Image2)).arg(visible(form.Image3));
-        const std::pair<bool, QString> flags[] = {{form.mnSin->isEnabled(), ", Síň slávy"},
-                                                  {form.mnPause->isChecked(), ", paused"},
-                                                  {form.hallWindow()->isVisible(), ", hall shown"},
-                                                  {form.hasAboutWindow() && form.aboutWindow()->isVisible(), ", About shown"}};
-        for (const auto &[on, flag] : flags)
-            text += on ? flag : QString();
-        return text;
+        const bool about = form.hasAboutWindow() && form.aboutWindow()->isVisible();
+        return text + (form.mnSin->isEnabled() ? ", Síň slávy" : "") + (form.mnPause->isChecked() ? ", paused" : "")
+               + (form.hallWindow()->isVisible() ? ", hall shown" : "") + (about ? ", About shown" : "");
     }
     bool running() const { return form.prechod == -1 && form.Timer1.isRunning(); }
     game::HallTable hall() const { return form.hallWindow()->table(); }
@@ -86,14 +82,6 @@ struct GameRun {
         form.reset_snake();
         form.Picture1_KeyDown(platform::key::down);
         ticks(1);
-    }
-    // Loses the last life with this score and types the name into the hall.
-    void endWithScore(std::int16_t score, const QString &name)
-    {
-        form.score = score;
-        form.lives = 1;
-        dialogs.inputs.push_back(name);
-        crashOnce();
     }
     void growSnakeTo(int length)
     {
