@@ -116,7 +116,8 @@ private slots:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
     // A game of two levels from "Nová hra" to its win: two lives lost, the program ended and the game
-    // continued with one life, the commands that a game locks tried on the way; then a lost game.
+    // continued with one life, the commands that a game locks tried on the way; then a game lost
+    // in its third set, and continued from its saved game.
     void wholeGame()
     {
         TempProgramFolder folder;
@@ -162,11 +163,17 @@ private slots:
         game.note("won", *run);
         QCOMPARE(folder.read("data/hal.hal"), "V\xEDt\xECz\r\n1440\r\n" + initialHall.mid(initialHall.indexOf("Amat")));
 
+        const auto nextBox = [&, boxes = run->dialogs.shown.size()] { return run->dialogs.shown.size() > boxes; };
         run->startGame();
         game.note("Nová hra", *run);
+        QVERIFY(game.play(*run, nextBox));
+        QVERIFY(game.play(*run, [&] { return run->form.Label8->text() == "4"; }));
         for (int life = 3; life > 0; --life)
             run->crashOnce();
         game.note("lost", *run);
+        run->form.mnPokracuj_Click();
+        game.note("Pokračuj ve hře", *run);
+        QVERIFY(game.play(*run, [&, boxes = run->dialogs.shown.size()] { return run->dialogs.shown.size() > boxes; }));
         QCOMPARE(game.trace, (QStringList{
             "start | 0 ms, 0 1 3 12, snake 3, food 0, walls 0, Síň slávy",
             "Nová hra | 200 ms, 0 1 3 12, snake 3, food 4, walls 2",
@@ -176,7 +183,7 @@ private slots:
             nextStage + " | 180 ms, 240 3 1 12, snake 19, food 0, walls 3, saved 01 00 00 00 00 00 13 00 b4 00",
             "Pokračuj ve hře | 180 ms, 0 1 1 12, snake 19, food 4, walls 2",
             "running, the other commands tried | 180 ms, 0 1 1 12, snake 19, food 4, walls 2",
-            "paused, the other commands tried | 0 ms, 0 1 1 12, snake 19, food 4, walls 2, paused",
+            "paused, the other commands tried | 0 ms, 0 1 1 12, snake 19, food 4, walls 2, paused (checked)",
             "resumed | 180 ms, 0 1 1 12, snake 19, food 4, walls 2",
             nextLevel + " | 180 ms, 120 2 1 12, snake 31, food 0, walls 2, saved 01 00 01 00 78 00 0f 00 b4 00",
             nextStage + " | 160 ms, 240 3 1 12, snake 27, food 0, walls 3, saved 01 00 00 00 00 00 1b 00 a0 00",
@@ -193,10 +200,13 @@ private slots:
             "Síň slávy: Tvé skóre je hodno na zápis do síně slávy! | 0 ms, 1440 3 1 12, snake 34, food 0, walls 3",
             "won | 0 ms, 1440 1 1 12, snake 3, food 0, walls 0, Síň slávy, hall shown",
             "Nová hra | 200 ms, 0 1 3 12, snake 3, food 4, walls 2",
-            crashed + " | 200 ms, 0 1 2 12, snake 3, food 4, walls 2",
-            crashed + " | 200 ms, 0 1 1 12, snake 3, food 4, walls 2",
-            "THE END: Chcípls... | 200 ms, 0 1 1 12, snake 3, food 4, walls 2",
-            "lost | 0 ms, 0 1 0 12, snake 3, food 0, walls 0, Síň slávy",
+            nextLevel + " | 200 ms, 120 2 3 12, snake 15, food 0, walls 2, saved 03 00 01 00 78 00 07 00 c8 00",
+            crashed + " | 200 ms, 200 2 2 4, snake 15, food 4, walls 3",
+            crashed + " | 200 ms, 200 2 1 4, snake 15, food 4, walls 3",
+            "THE END: Chcípls... | 200 ms, 200 2 1 4, snake 15, food 4, walls 3",
+            "lost | 0 ms, 200 1 0 4, snake 3, food 0, walls 0, Síň slávy",
+            "Pokračuj ve hře | 200 ms, 120 2 3 12, snake 7, food 4, walls 3",
+            nextStage + " | 180 ms, 240 3 3 12, snake 19, food 0, walls 3, saved 03 00 00 00 00 00 13 00 b4 00",
         }));
     }
 
@@ -329,7 +339,7 @@ private slots:
     {
         const QString idle = "0 ms, 0 1 3 12, snake 3, food 0, walls 0, Síň slávy";
         const QString running = "170 ms, 0 1 3 12, snake 3, food 4, walls 0";
-        const QString states[] = {idle, running, running + ", paused"};
+        const QString states[] = {idle, running, running + ", paused (checked)"};
         for (int row = 0; row < 6; ++row) {
             Game game;
             game.write("data/user.pla", int16s({3, 0, 0, 3, 140}));

@@ -47,7 +47,8 @@ struct GameRun {
                            .arg(form.Timer1.interval()).arg(labels()).arg(form.Image1.size())
                            .arg(visible(form.Image2)).arg(visible(form.Image3));
         const bool about = form.hasAboutWindow() && form.aboutWindow()->isVisible();
-        return text + (form.mnSin->isEnabled() ? ", Síň slávy" : "") + (form.mnPause->isChecked() ? ", paused" : "")
+        return text + (form.mnSin->isEnabled() ? ", Síň slávy" : "") + (form.prechod2 ? ", paused" : "")
+               + (form.mnPause->isChecked() ? " (checked)" : "")
                + (form.hallWindow()->isVisible() ? ", hall shown" : "") + (about ? ", About shown" : "");
     }
     bool running() const { return form.prechod == -1 && form.Timer1.isRunning(); }
