@@ -58,8 +58,10 @@ bool steer(GameRun &game)
     for (; !queue.empty(); queue.pop_front()) {
         const auto [p, distance] = queue.front();
         for (int f = 1; distance > 0 && f <= 4; ++f) {
-            if (form.Image2.visible(f) && at(form.Image2, f) == p)
-                return QTest::keyClick(form.Picture1, Qt::Key(Qt::Key_Left + firstKey[std::size_t(cell(p))])), true;
+            if (form.Image2.visible(f) && at(form.Image2, f) == p) {
+                QTest::keyClick(form.Picture1, Qt::Key(Qt::Key_Left + firstKey[std::size_t(cell(p))]));
+                return true;
+            }
         }
         for (int k = 0; k < 4; ++k) {
             const int next = cell(p + steps[k]);
@@ -75,8 +77,8 @@ bool steer(GameRun &game)
 // The boxes a game shows, each with what the window shows meanwhile and the saved game it writes.
 struct Recorder {
     const TempProgramFolder &folder;
-    QStringList trace = {};
-    QByteArray saved = {};
+    QStringList trace{};
+    QByteArray saved{};
 
     void watch(GameRun &game)
     {
@@ -94,6 +96,11 @@ struct Recorder {
                 trace.last() += ", saved " + (saved = folder.read("data/user.pla")).toHex(' ');
         }
         return true;
+    }
+    bool playToNextBox(GameRun &game)
+    {
+        const std::size_t boxes = game.dialogs.shown.size();
+        return play(game, [&] { return game.dialogs.shown.size() > boxes; });
     }
 };
 
@@ -132,10 +139,10 @@ private slots:
         game.note("start", *run);
         run->startGame(foodCells());
         game.note("Nová hra", *run);
-        QVERIFY(game.play(*run, [&] { return run->dialogs.shown.size() == 1; }));
+        QVERIFY(game.playToNextBox(*run));
         run->crashOnce();
         run->crashOnce();
-        QVERIFY(game.play(*run, [&] { return run->dialogs.shown.size() == 4; }));
+        QVERIFY(game.playToNextBox(*run));
         QVERIFY(game.play(*run, [&] { return run->form.Image1.size() > 19; }));
         run->form.mnExit->trigger();
         QCOMPARE(folder.read("data/hal.hal"), initialHall);
@@ -163,17 +170,16 @@ private slots:
         game.note("won", *run);
         QCOMPARE(folder.read("data/hal.hal"), "V\xEDt\xECz\r\n1440\r\n" + initialHall.mid(initialHall.indexOf("Amat")));
 
-        const auto nextBox = [&, boxes = run->dialogs.shown.size()] { return run->dialogs.shown.size() > boxes; };
         run->startGame();
         game.note("Nová hra", *run);
-        QVERIFY(game.play(*run, nextBox));
+        QVERIFY(game.playToNextBox(*run));
         QVERIFY(game.play(*run, [&] { return run->form.Label8->text() == "4"; }));
         for (int life = 3; life > 0; --life)
             run->crashOnce();
         game.note("lost", *run);
         run->form.mnPokracuj_Click();
         game.note("Pokračuj ve hře", *run);
-        QVERIFY(game.play(*run, [&, boxes = run->dialogs.shown.size()] { return run->dialogs.shown.size() > boxes; }));
+        QVERIFY(game.playToNextBox(*run));
         QCOMPARE(game.trace, (QStringList{
             "start | 0 ms, 0 1 3 12, snake 3, food 0, walls 0, Síň slávy",
             "Nová hra | 200 ms, 0 1 3 12, snake 3, food 4, walls 2",
