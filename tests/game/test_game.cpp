@@ -308,7 +308,7 @@ private slots:
             {"off the grid to 0", {{9, 9}, {18, 18}}, {9, 9}, {0, 0}},
             {"the first probe", {{90, 90}}, {90, 90}, {99, 99}},
             {"the third probe", {{90, 90}, {108, 90}}, {90, 90}, {90, 108}},
-            {"beside a wall: stays", {{90, 90}}, {99, 90}, {99, 90}},
+            {"beside a wall: stays", {{90, 90}}, {81, 90}, {81, 90}},
         };
         for (const Row &row : rows) {
             Game game;
