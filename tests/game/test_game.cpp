@@ -381,7 +381,7 @@ private slots:
         const auto offCentre = [&] { return (about.frameGeometry().center() - about.screen()->availableGeometry().center()).manhattanLength(); };
         QVERIFY(about.isVisible() && offCentre() <= 2);
         QCOMPARE((QList<int>{about.Timer1.interval(), game.form.Timer1.interval()}), (QList<int>{150, 0}));
-        for (int tick = 0; tick < 130; ++tick) // a lap and 8 steps
+        for (int tick = 0; tick < 140; ++tick) // a lap and 18 steps: the corner it starts from left empty
             about.Timer1.expire();
         about.Picture1->flushChanges();
         QVERIFY(looksAsReference(about, "game_form2"));
