@@ -256,6 +256,7 @@ private slots:
             game.ticks(1);
             const bool crash = row.end == start;
             QVERIFY2(game.dialogs.messages() == (crash ? QStringList{crashed} : QStringList()) && game.head() == row.end, row.name);
+            QVERIFY2(at(game.form.Image1, 4) == QPoint(270, 270), row.name); // the body parked off the field
             QVERIFY2(game.labels() == (crash ? "0 1 2 12" : "10 1 3 11"), row.name);
         }
     }
@@ -368,8 +369,8 @@ private slots:
     }
 
     // "O Programu" centred, the snake round its box and the text turned, as a player sees them; shown
-    // again it goes on where it was. The hall as a player sees it. Closing the game window by the
-    // window system writes the hall, closes every window and says nothing.
+    // again it goes on where it was. The hall as a player sees it, a hand over each way back. Closing
+    // the game window by the window system writes the hall, closes every window and says nothing.
     void otherWindows()
     {
         Game game;
@@ -392,6 +393,8 @@ private slots:
         QVERIFY(about.isVisible() && offCentre() > 40 && at(about.Image1, 0) == head);
         game.form.mnSin_Click();
         QVERIFY(looksAsReference(*game.form.hallWindow(), "game_form3"));
+        for (const QLabel *back : {about.Label1, game.form.hallWindow()->Label3})
+            QCOMPARE(back->cursor().shape(), Qt::PointingHandCursor);
         game.form.close();
         QVERIFY(!game.form.isVisible() && !game.form.hallWindow()->isVisible() && !about.isVisible());
         QCOMPARE(game.read("data/hal.hal"), initialHall);
