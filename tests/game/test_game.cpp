@@ -517,10 +517,7 @@ private slots:
                     run.form.mnNova_Click();
                 run.finishLevel();
                 QTest::ignoreMessage(QtWarningMsg, cannotRaise);
-                run.form.score = 1500;
-                run.form.lives = 1;
-                run.dialogs.inputs.push_back(QStringLiteral("Zdeněk"));
-                run.crashOnce();
+                run.endWithScore(1500, QStringLiteral("Zdeněk"));
                 run.form.close();
                 QVERIFY2(run.dialogs.messages() == messages, row.name);
             }

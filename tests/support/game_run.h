@@ -84,6 +84,14 @@ struct GameRun {
         form.Picture1_KeyDown(platform::key::down);
         ticks(1);
     }
+    // Loses the last life with this score and types the name into the hall.
+    void endWithScore(std::int16_t score, const QString &name)
+    {
+        form.score = score;
+        form.lives = 1;
+        dialogs.inputs.push_back(name);
+        crashOnce();
+    }
     void growSnakeTo(int length)
     {
         while (form.Image1.size() < length)
