@@ -15,32 +15,7 @@
 #include <QLabel>
 #include <QTest>
 
-namespace msg {
-inline const QString crashed = QStringLiteral("Korvo: Naboural jsi!");
-inline const QString gameOver = QStringLiteral("THE END: Chcípls...");
-inline const QString nextLevel = QStringLiteral("Korvo: Pozor, jdeš do dalšího levelu!");
-inline const QString nextStage = QStringLiteral("Korvo: Přežil jsi první etapu, hurá do další - rychlejší!");
-inline const QString won = QStringLiteral("Korvo: Dohrál jsi tuto hru!");
-} // namespace msg
-
-// What a player reads off the window, and whether a game runs.
-struct Shown {
-    QStringList labels; // score, level, lives, remaining
-    int snake;          // sprites
-    int interval;       // of the game tick
-    bool inGame;        // prechod
-    bool paused;        // prechod2
-    bool hallEnabled;   // "Síň slávy"
-    bool operator==(const Shown &) const = default;
-};
-Q_DECLARE_METATYPE(Shown)
-
-template<>
-inline char *QTest::toString(const Shown &s)
-{
-    return toString(QStringLiteral("labels %1, snake %2, interval %3, in game %4, paused %5, hall enabled %6")
-                        .arg(s.labels.join(' ')).arg(s.snake).arg(s.interval).arg(s.inGame).arg(s.paused).arg(s.hallEnabled));
-}
+#include <algorithm>
 
 inline QPoint at(const platform::SpriteCollection &sprites, int index) { return {sprites.left(index), sprites.top(index)}; }
 inline void put(platform::SpriteCollection &sprites, int index, QPoint cell)
@@ -57,18 +32,30 @@ struct GameRun {
     game::Form1 form;
     bool loaded; // false when the program would have stopped
 
-    Shown shown() const
+    // Score, level, lives and food left, as the labels show them.
+    QString labels() const
     {
-        return {{form.Label2->text(), form.Label4->text(), form.Label6->text(), form.Label8->text()},
-                form.Image1.size(), form.Timer1.interval(), form.prechod == -1, form.prechod2 == -1, form.mnSin->isEnabled()};
+        return QStringList{form.Label2->text(), form.Label4->text(), form.Label6->text(), form.Label8->text()}.join(' ');
+    }
+    // What a player sees: the tick, the labels, the sprites shown, the menu items and windows.
+    QString shown()
+    {
+        const auto visible = [](const platform::SpriteCollection &sprites) {
+            return std::ranges::count_if(sprites.all(), &platform::Sprite::visible);
+        };
+        QString text = QStringLiteral("%1 ms, %2, snake %3, food %4, walls %5")
+                           .arg(form.Timer1.interval()).arg(labels()).arg(form.Image1.size())
+                           .arg(visible(form.Image2)).arg(visible(form.Image3));
+        const bool about = form.hasAboutWindow() && form.aboutWindow()->isVisible();
+        return text + (form.mnSin->isEnabled() ? ", Síň slávy" : "") + (form.prechod2 ? ", paused" : "")
+               + (form.mnPause->isChecked() ? " (checked)" : "")
+               + (form.hallWindow()->isVisible() ? ", hall shown" : "") + (about ? ", About shown" : "");
     }
     bool running() const { return form.prechod == -1 && form.Timer1.isRunning(); }
     game::HallTable hall() const { return form.hallWindow()->table(); }
     QPoint head() const { return at(form.Image1, 0); }
-    QPoint nextCell() const { return head() + QPoint(form.horiz * form.dirx * 9, form.vert * form.diry * 9); }
-    QList<int> direction() const { return {form.dirx, form.diry, form.vert, form.horiz}; }
 
-    // The cells, as (left, top), that the next level setup gives food items 1 to 4.
+    // The cells, as (left, top), that the next level setups give food items 1 to 4, 1 to 4, ...
     void placeNextFood(const QList<QPoint> &cells)
     {
         for (QPoint cell : cells)
@@ -80,26 +67,15 @@ struct GameRun {
         while (count-- > 0)
             form.Timer1.expire();
     }
-    // Moves the first uneaten food item onto the head's next cell and ticks.
-    void eat(int count = 1)
-    {
-        for (int i = 0; i < count; ++i) {
-            for (int f = 1; f <= 4; ++f) {
-                if (form.Image2.visible(f)) {
-                    put(form.Image2, f, nextCell());
-                    break;
-                }
-            }
-            ticks(1);
-        }
-    }
-    // Makes the next item eaten the last of the level, and eats it.
+    // Makes the item on the cell above the head, where a snake from its start goes, the last of the level.
     void finishLevel()
     {
         form.batches = 2;
         form.eaten = 3;
         form.remaining = 1;
-        eat();
+        put(form.Image2, 1, head() - QPoint(0, 9));
+        form.Image2.setVisible(1, true);
+        ticks(1);
     }
     // Steers the snake from its start cell down off the field: one crash.
     void crashOnce()

@@ -32,10 +32,8 @@ public:
     QStringList messages() const
     {
         QStringList list;
-        for (const Shown &box : shown) {
-            if (box.kind == QLatin1String("message"))
-                list << box.title + QLatin1String(": ") + box.text;
-        }
+        for (const Shown &box : shown)
+            list << (box.kind == QLatin1String("message") ? QStringList{box.title + QLatin1String(": ") + box.text} : QStringList());
         return list;
     }
 
@@ -64,12 +62,10 @@ private:
             whileOpen(box);
     }
     template<typename T>
-    static T take(std::deque<T> &queue, T fallback)
+    static T take(std::deque<T> &queue, T value)
     {
-        if (queue.empty())
-            return fallback;
-        T value = queue.front();
-        queue.pop_front();
+        if (!queue.empty())
+            value = queue.front(), queue.pop_front();
         return value;
     }
 };

@@ -30,7 +30,6 @@ public:
     }
 
     std::filesystem::path path() const { return dir.path().toStdString(); }
-
     void write(const std::filesystem::path &relative, const QByteArray &bytes) const
     {
         std::ofstream(path() / relative, std::ios::binary | std::ios::trunc).write(bytes.constData(), bytes.size());
