@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The game and the editor as cmake --install puts them in place, started through bin/ in an X server of
 their own under the openbox window manager, driven with xdotool as a player would and read back from the
-screen with ImageMagick: a game, the game's windows, then the editor. Usage: korvo_e2e.py BUILD ASSETS"""
+screen with ImageMagick: a game, the game's windows, then the editor."""
 import os, random, re, select, subprocess, sys, tempfile, time  # noqa: E401
 from pathlib import Path
 
@@ -12,14 +12,9 @@ INITIAL_HALL = ("Super-kolik\r\n1000\r\nAmatér\r\n800\r\nHňup\r\n600\r\n"
                 "Vobyčejnej-kolik\r\n400\r\nNikdo\r\n200\r\n").encode("cp1250")
 
 
-def check(condition, message):
-    if not condition:
-        raise AssertionError(message)
-
-
 def run(*command, timeout=10, checked=True, raw=False):
     result = subprocess.run([str(part) for part in command], capture_output=True, timeout=timeout)
-    check(result.returncode == 0 or not checked, f"{command[0]} failed: {result.stderr.decode().strip()}")
+    assert result.returncode == 0 or not checked, f"{command[0]} failed: {result.stderr.decode().strip()}"
     return result.stdout if raw else result.stdout.decode(errors="replace")
 
 
@@ -33,10 +28,6 @@ def sprites_over(background, sprites):
     pictures = {place: image(CELL, run("convert", path, "-depth", "8", "rgb:-", raw=True))
                 for place, path in sprites.items()}
     return lambda x, y: pictures.get((x - x % CELL, y - y % CELL), lambda *_: background(x, y))(x % CELL, y % CELL)
-
-
-def grid(x, y):
-    return GRID if x % CELL == CELL - 1 or y % CELL == CELL - 1 else BLACK
 
 
 class Session:
@@ -70,7 +61,8 @@ class Session:
             raise AssertionError("Xvfb started on none of 5 displays within 20 s each")
         # The throw-away folder is private (mode 0700), as the toolkit wants its runtime folder. For a build with
         # AddressSanitizer: leaks of the X11 platform's libraries are not the program's.
-        leaks = [os.environ.get("LSAN_OPTIONS"), f"suppressions={Path(__file__).with_name('lsan_suppressions.txt')}"]
+        leaks = [os.environ.get("LSAN_OPTIONS"), "print_suppressions=0",
+                 f"suppressions={Path(__file__).with_name('lsan_suppressions.txt')}"]
         os.environ.update(DISPLAY=f":{number}", QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR="1", LSAN_OPTIONS=":".join(
             filter(None, leaks)), XDG_CONFIG_HOME=self.temp.name, XDG_RUNTIME_DIR=self.temp.name)
         self.processes.append(subprocess.Popen("openbox", stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
@@ -83,13 +75,13 @@ class Session:
         run("cmake", "--install", build, "--prefix", prefix, timeout=120)
         folder, share = prefix / "lib" / "korvo", prefix / "share"
         levels = range(int((folder / "levels" / "levels.ini").read_text().split()[0]))
-        check(all((folder / "levels" / f"level{index}.lvl").is_file() for index in levels), "a level is missing")
-        check(not any((folder / "data").iterdir()), "data/ is not empty")
+        assert all((folder / "levels" / f"level{index}.lvl").is_file() for index in levels), "a level is missing"
+        assert not any((folder / "data").iterdir()), "data/ is not empty"
         metainfo = (share / "metainfo" / "cz.tolmar.korvo.metainfo.xml").read_text()
         for launcher, program in (("cz.tolmar.korvo.desktop", "Korvo"), ("cz.tolmar.korvo.editor.desktop", "editor")):
             lines = set((share / "applications" / launcher).read_text().splitlines())
-            check({f'Exec="{folder / program}"', "Icon=cz.tolmar.korvo"} <= lines, f"{launcher}: {lines}")
-            check(f'<launchable type="desktop-id">{launcher}</launchable>' in metainfo, f"no launchable {launcher}")
+            assert {f'Exec="{folder / program}"', "Icon=cz.tolmar.korvo"} <= lines, f"{launcher}: {lines}"
+            assert f'<launchable type="desktop-id">{launcher}</launchable>' in metainfo, f"no launchable {launcher}"
         prefix.rename(moved)
         self.dist, self.bin = moved / "lib" / "korvo", moved / "bin"
 
@@ -107,7 +99,7 @@ class Session:
         deadline, ended = time.monotonic() + timeout, lambda: self.program and self.program.poll() is not None
         try:
             while (found := problem()) is not None and not ended():
-                check(time.monotonic() <= deadline, f"{what}: {found} (still after {timeout} s)")
+                assert time.monotonic() <= deadline, f"{what}: {found} (still after {timeout} s)"
                 time.sleep(0.1)
         finally:
             if ended():
@@ -118,7 +110,7 @@ class Session:
         process, self.program = self.program, None
         self.wait(what, lambda: None if process.poll() is not None else "still running")
         self.program = process
-        check(process.returncode == 0 and not (self.folder / "output").read_bytes(), self.ended())
+        assert process.returncode == 0 and not (self.folder / "output").read_bytes(), self.ended()
 
     def shown(self, title):
         return run("xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$", checked=False).split()
@@ -165,7 +157,7 @@ def test_game(session, assets):
     for crash, title in enumerate(("Korvo", "Korvo", "THE END"), 1):
         since, box = time.monotonic(), session.window(title, 40)
         # 30 ticks of 200 ms: up column 29 from row 29, over row 0 and out.
-        check(5.6 <= (seconds := time.monotonic() - since) <= 30, f"crash {crash} after {seconds:.1f} s, not 6 s")
+        assert 5.6 <= (seconds := time.monotonic() - since) <= 30, f"crash {crash} after {seconds:.1f} s, not 6 s"
         if title == "Korvo":  # shown with the snake back at its start and its track empty
             session.expect(window, origin, at_start, f"column 29 at crash {crash}", area=(261, 0, 8, 269))
         run("xdotool", "windowactivate", "--sync", box, "key", "Return")
@@ -188,19 +180,20 @@ def test_windows(session, window):
         session.wait(f'"{title}" after a click on the game window', lambda: session.raised(window))
         run("xdotool", "key", "alt", *keys)
         session.wait(f'"{title}" chosen again', lambda: session.raised(shown))
-    check(session.geometry(window) == [x, y, width, height], f"resized to {session.geometry(window)}")
+    assert session.geometry(window) == [x, y, width, height], f"resized to {session.geometry(window)}"
     left, right, top, bottom = map(int, run("xprop", "-id", window, "_NET_FRAME_EXTENTS").split("=")[1].split(","))
     frame = (x - left, y - top, width + left + right, height + top + bottom)
-    check(abs(2 * frame[0] + frame[2] - SCREEN[0]) <= 2 and abs(2 * frame[1] + frame[3] - SCREEN[1]) <= 2,
-          "the game window with its frame at {}, {}, {} x {} is not centred on the screen".format(*frame))
+    assert abs(2 * frame[0] + frame[2] - SCREEN[0]) <= 2 and abs(2 * frame[1] + frame[3] - SCREEN[1]) <= 2, (
+        "the game window with its frame at {}, {}, {} x {} is not centred on the screen".format(*frame))
 
 
 def test_editor(session, assets):
     """The editor's size and grid, and presses of both buttons placing blocks."""
     window = session.window(EDITOR_TITLE)
     x, y, width, height = session.geometry(window)
-    check((width, height) == (484, 286), f"the editor's client area is {width} x {height}")
+    assert (width, height) == (484, 286), f"the editor's client area is {width} x {height}"
     origin, placed = (82, 10), {}  # the map at (80, 8) inside its 2-pixel border
+    grid = lambda x, y: GRID if x % CELL == CELL - 1 or y % CELL == CELL - 1 else BLACK  # noqa: E731
     session.expect(window, origin, grid, "the empty map")
     for (px, py), button in (((100, 50), 1), ((268, 268), 3)):
         run("xdotool", "mousemove", "--sync", x + origin[0] + px, y + origin[1] + py, "click", button)
@@ -210,7 +203,8 @@ def test_editor(session, assets):
 
 
 if __name__ == "__main__":
-    check(len(sys.argv) == 3, "usage: korvo_e2e.py BUILD ASSETS")
+    if len(sys.argv) != 3 or not __debug__:
+        sys.exit("usage: korvo_e2e.py BUILD ASSETS, without python -O, as its checks are asserts")
     with Session() as session:
         session.install(sys.argv[1])
         session.start_display()
@@ -219,7 +213,7 @@ if __name__ == "__main__":
         test_windows(session, game)
         run("xdotool", "windowactivate", "--sync", game, "key", "ctrl+q")
         session.wait_for_exit("the game after Ctrl+Q")
-        check((session.dist / "data" / "hal.hal").read_bytes() == INITIAL_HALL, "hal.hal is not the initial hall")
+        assert (session.dist / "data" / "hal.hal").read_bytes() == INITIAL_HALL, "hal.hal is not the initial hall"
         session.start(session.bin / "korvo-editor")
         run("xdotool", "windowactivate", "--sync", test_editor(session, Path(sys.argv[2])), "key", "alt+e")
         session.wait_for_exit("the editor after Alt+E")
