@@ -134,12 +134,9 @@ class Session:
     def off_centre(self, window):
         """None once the window stands centred on the screen with the frame that the window manager gave it."""
         (x, y, width, height), extents = self.geometry(window), run("xprop", "-id", window, "_NET_FRAME_EXTENTS")
-        if len(extents := [int(number) for number in re.findall(r"\d+", extents)]) != 4:
-            return "without a frame"
-        left, right, top, bottom = extents
-        frame = (x - left, y - top, width + left + right, height + top + bottom)
-        if abs(2 * frame[0] + frame[2] - SCREEN[0]) > 2 or abs(2 * frame[1] + frame[3] - SCREEN[1]) > 2:
-            return "with its frame at {}, {}, {} x {}".format(*frame)
+        left, right, top, bottom = map(int, re.findall(r"\d+", extents) or (0, 0, 0, 0))  # none before framing
+        off = ((2 * x + width - left + right - SCREEN[0]) / 2, (2 * y + height - top + bottom - SCREEN[1]) / 2)
+        return None if max(map(abs, off)) <= 1 else f"off the centre by {off} with its frame"
 
     def expect(self, window, origin, expected, what, area=(0, 0, 269, 269), timeout=10):
         """Waits until each pixel (x, y) in area of the field at origin in the window, as the screen shows it,
