@@ -11,7 +11,7 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "e2e"))
-from korvo_e2e import CELL, EDITOR_TITLE, Session, game_window  # noqa: E402
+from korvo_e2e import CELL, EDITOR_TITLE, GAME_TITLE, Session, run  # noqa: E402
 
 # The saved game that the game picture continues: 3 lives, level index 8,
 # score 960, a snake of 9 sprites, 200 ms a tick.
@@ -31,22 +31,24 @@ def main():
     out.mkdir(parents=True, exist_ok=True)
     with Session() as session:
         session.install(sys.argv[1])
+        session.start_display()
         (session.dist / "data" / "user.pla").write_bytes(SAVED_GAME)
-        game = session.start(session.bin / "korvo")
-        window = game_window(session)[0]
-        session.key(window, "ctrl+o")
+        session.start(session.bin / "korvo")
+        window = session.window(GAME_TITLE)
+        run("xdotool", "windowactivate", "--sync", window, "key", "ctrl+o")
         time.sleep(2.1)
-        session.tool("import", "-window", window, out / "game.png")
-        game.kill()
+        run("import", "-window", window, out / "game.png")
+        session.program.kill()
         session.start(session.bin / "korvo-editor")
         window = session.window(EDITOR_TITLE)
         x, y, _, _ = session.geometry(window)
         for row, line in enumerate(BLOCKS):
             for column in (column for column, cell in enumerate(line) if cell == "#"):
-                session.press(x + 82 + CELL * (column + 2) + 4, y + 10 + CELL * (row + 12) + 4)
-        session.tool("xdotool", "mousemove", "0", "0")
+                run("xdotool", "mousemove", "--sync", x + 82 + CELL * (column + 2) + 4, y + 10 + CELL * (row + 12) + 4,
+                    "click", "1")
+        run("xdotool", "mousemove", "0", "0")
         time.sleep(0.5)
-        session.tool("import", "-window", window, out / "editor.png")
+        run("import", "-window", window, out / "editor.png")
 
 
 if __name__ == "__main__":
