@@ -1,32 +1,26 @@
-// The editor window: buttons, grid, placing, removing and clearing blocks, saving and loading.
+// The editor on a screen of device pixel ratio 2: its look, placing blocks with the mouse,
+// taking them back, clearing them, and saving and loading level files, good and bad.
 #include "platform/pictures.h"
 
 #include "editor_run.h"
-#include "temp_program_folder.h"
+#include "file_fault.h"
+#include "reference_picture.h"
 
 #include <QTest>
 
 namespace {
 
-// An editor on a folder of its own.
-struct Editor : TempProgramFolder, EditorRun {
-    Editor() : EditorRun(path()) {}
-    std::filesystem::path level(const std::string &name) const { return path() / "levels" / name; }
-    // "&Ulož" and "&Načti" on a file of the levels folder.
-    void save(const std::string &name)
-    {
-        dialogs.files.push_back(level(name));
-        form.Command1_Click();
-    }
-    void load(const std::string &name, const QByteArray &bytes)
-    {
-        write("levels/" + name, bytes);
-        dialogs.files.push_back(level(name));
-        form.Command2_Click();
-    }
-    // The map's drawing area as the screen shows it.
-    QImage map() { return form.Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(2, 2, 269, 269); }
-};
+// A value prefixed with the name of its row, for comparisons in a loop.
+QString named(const char *row, const QString &value)
+{
+    return QStringLiteral("%1: %2").arg(row, value);
+}
+
+// The editor's message on a file it could not read or write.
+QString fileMessage(const std::filesystem::path &file, const char *verb)
+{
+    return QStringLiteral("Tolmar Korvo - editor : Soubor %1 nelze %2.").arg(QString::fromStdString(file.string()), verb);
+}
 
 } // namespace
 
@@ -35,121 +29,159 @@ class TestEditor : public QObject
     Q_OBJECT
 
 private slots:
-    // Caption with its trailing blank, fixed size, buttons of one size centred across their frames.
-    void window()
-    {
-        Editor editor;
-        const editor::Form1 &form = editor.form;
-        QCOMPARE(form.windowTitle(), QStringLiteral("Tolmar Korvo - editor "));
-        QCOMPARE(form.minimumSize(), form.maximumSize());
-        const QList<const QPushButton *> buttons{form.Command1, form.Command2, form.Command3, form.Command5, form.Command4};
-        QStringList texts;
-        for (const QPushButton *button : buttons) {
-            texts << button->text();
-            const QGroupBox &frame = *(button->parentWidget() == form.Frame2 ? form.Frame2 : form.Frame1);
-            const QRect place(button->mapTo(&form, QPoint()), button->size());
-            QCOMPARE(button->size(), form.Command1->size());
-            QVERIFY2(frame.geometry().contains(place), qPrintable(button->text()));
-            QCOMPARE(place.center().x(), frame.geometry().center().x());
-        }
-        QCOMPARE(texts, (QStringList{"&Ulož", "&Načti", "&Exit", "&Odstraň", "&Smaž vše"}));
-    }
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
-    // A block covers its cell and its grid line, which comes back when the block goes.
-    void gridUnderBlocks()
-    {
-        Editor editor;
-        const QImage grid = editor.map();
-        QCOMPARE((QList<QRgb>{grid.pixel(8, 0), grid.pixel(0, 0)}), (QList<QRgb>{qRgb(128, 0, 0), qRgb(0, 0, 0)}));
-        editor.press({12, 12});
-        const QImage covered = editor.map();
-        QCOMPARE(covered.copy(9, 9, 9, 9), platform::wallPicture());
-        QCOMPARE(covered.copy(18, 0, 251, 269), grid.copy(18, 0, 251, 269));
-        editor.form.Command5_Click();
-        QCOMPARE(editor.map(), grid);
-    }
-
-    // Any button and modifiers place a block on the cell below the press; never twice on a shown block.
-    void places_data()
-    {
-        QTest::addColumn<QByteArray>("loaded");
-        QTest::addColumn<QList<QPoint>>("presses");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<QList<QPoint>>("placed");
-        QTest::newRow("0,0") << QByteArray() << QList<QPoint>{{0, 0}} << int(Qt::LeftButton) << QList<QPoint>{{0, 0}};
-        QTest::newRow("8,8 and 4,7") << QByteArray() << QList<QPoint>{{8, 8}, {4, 7}} << int(Qt::LeftButton) << QList<QPoint>{{0, 0}};
-        QTest::newRow("9,17") << QByteArray() << QList<QPoint>{{9, 17}} << int(Qt::LeftButton) << QList<QPoint>{{9, 9}};
-        QTest::newRow("268,268") << QByteArray() << QList<QPoint>{{268, 268}} << int(Qt::LeftButton) << QList<QPoint>{{261, 261}};
-        QTest::newRow("right button, modifiers") << QByteArray() << QList<QPoint>{{40, 100}} << int(Qt::RightButton) << QList<QPoint>{{36, 99}};
-        QTest::newRow("on a loaded block off the grid") << int16s({2, 5, 5}) << QList<QPoint>{{13, 13}, {14, 14}} << int(Qt::LeftButton) << QList<QPoint>{{5, 5}, {9, 9}};
-    }
+    // A press anywhere in a cell, to the half device pixel, with any button and modifiers, places
+    // its block there, wherever the window stands; none outside the map or on a shown block does.
     void places()
     {
-        QFETCH(QByteArray, loaded);
-        QFETCH(QList<QPoint>, presses);
-        QFETCH(int, button);
-        Editor editor;
-        if (!loaded.isEmpty())
-            editor.load("level.lvl", loaded);
-        for (QPoint point : presses)
-            editor.press(point, Qt::MouseButton(button), button == Qt::RightButton ? Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier : Qt::NoModifier);
-        QTEST(editor.blocks(), "placed");
+        const struct {
+            const char *name; QList<QPointF> presses; QString placed;
+            QByteArray loaded = {}; Qt::MouseButton button = Qt::LeftButton; Qt::KeyboardModifiers modifiers = {};
+        } rows[] = {
+            {"a cell's last half pixel, then its first on the block", {{8.5, 8.5}, {0, 0}}, "0,0"},
+            {"the next cell's first pixel", {{9, 8.5}}, "9,0"},
+            {"the map's last half pixel", {{268.5, 268.5}}, "261,261"},
+            {"around the map", {{269, 100}, {100, 269}, {-0.5, 100}, {100, -0.5}}, ""},
+            {"right button, Shift, Ctrl and Alt", {{40, 100}}, "36,99", {}, Qt::RightButton,
+             Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier},
+            {"on a loaded block off the grid", {{13.5, 13.5}, {14, 14}}, "5,5 9,9", int16s({2, 5, 5})},
+        };
+        for (const auto &row : rows) {
+            for (QPoint windowAt : {QPoint(40, 40), QPoint(41, 43)}) {
+                EditorRun editor;
+                editor.form.move(windowAt);
+                editor.write("levels/level.lvl", row.loaded);
+                editor.load("level.lvl");
+                for (QPointF point : row.presses)
+                    editor.press(point, row.button, row.modifiers);
+                QCOMPARE(named(row.name, editor.blocks()), named(row.name, row.placed));
+            }
+        }
     }
 
-    // "&Odstraň" takes back the newest block; "&Smaž vše" asks: No keeps every block, Yes clears all.
+    // "&Odstraň" takes back the newest block, and on an empty map nothing: the next press is
+    // block 1 again. "&Smaž vše" asks each time: No keeps every block, Yes clears them all.
     void removesAndClears()
     {
-        Editor editor;
-        const QList<QPoint> placed{{0, 0}, {99, 45}, {198, 252}};
-        for (QPoint point : placed)
-            editor.press(point + QPoint(1, 5));
-        for (int left = 2; left >= 0; --left) {
-            editor.form.Command5_Click();
-            QCOMPARE(editor.blocks(), placed.first(left));
+        EditorRun editor;
+        for (QPointF point : {QPointF(1, 5), QPointF(100, 50), QPointF(199, 257)})
+            editor.press(point);
+        for (const char *left : {"0,0 99,45", "0,0", "", ""}) {
+            editor.form.Command5->click();
+            QCOMPARE(editor.blocks(), left);
         }
-        editor.form.Command5_Click();
-        QCOMPARE(editor.form.Image1.size(), 1);
-        QVERIFY(editor.dialogs.shown.empty());
         editor.press({5, 3});
         editor.press({30, 30});
         editor.dialogs.answers = {platform::Dialogs::Answer::No, platform::Dialogs::Answer::Yes};
-        editor.form.Command4_Click();
-        QCOMPARE(editor.blocks(), (QList<QPoint>{{0, 0}, {27, 27}}));
-        editor.form.Command4_Click();
-        QCOMPARE(editor.blocks(), QList<QPoint>());
+        editor.form.Command4->click();
+        QCOMPARE(editor.blocks(), "0,0 27,27");
+        editor.form.Command4->click();
+        QCOMPARE(editor.blocks(), "");
+        editor.press({30, 30});
+        QCOMPARE(editor.blocks(), "27,27");
         QCOMPARE(editor.dialogs.messages(), QStringList(2, QStringLiteral("Dotaz: OPRAVDU TO CHCEŠ?????" "!!!!!")));
         QCOMPARE(editor.dialogs.shown[0].buttons, platform::Dialogs::Buttons::YesNo);
-        editor.press({30, 30});
-        QCOMPARE(editor.blocks(), QList<QPoint>{QPoint(27, 27)});
     }
 
-    // Saved in placing order, loaded in file order; both dialogs open in the levels folder.
+    // Blocks are saved in placing order, top before left, and loaded in file order as they stand;
+    // a save writes in place over a longer file. Both dialogs open in the levels folder, and a
+    // cancelled one changes nothing.
     void savesAndLoads()
     {
-        Editor editor;
+        EditorRun editor;
         editor.press({18, 9});
         editor.press({0, 0});
         editor.save("level3.lvl");
         QCOMPARE(editor.read("levels/level3.lvl"), QByteArray::fromHex("03000900120000000000"));
         const QByteArray odd = int16s({6, 9, 9, 9, 9, 4, 300, -7, 13, 261, 0});
-        editor.load("odd.lvl", odd);
-        QCOMPARE(editor.blocks(), (QList<QPoint>{{9, 9}, {9, 9}, {300, 4}, {13, -7}, {0, 261}}));
+        editor.write("levels/odd.lvl", odd);
+        editor.load("odd.lvl");
+        QCOMPARE(editor.blocks(), "9,9 9,9 300,4 13,-7 0,261");
         editor.save("copy.lvl");
         QCOMPARE(editor.read("levels/copy.lvl"), odd);
-        editor.form.Command5_Click();
-        QCOMPARE(editor.blocks().size(), 4);
-        QCOMPARE(editor.blocks().last(), QPoint(13, -7));
-        editor.form.Command1_Click(); // cancelled
-        editor.form.Command2_Click();
-        QCOMPARE(editor.blocks().size(), 4);
+        for (int k = 0; k < 4; ++k)
+            editor.form.Command5->click();
+        editor.save("odd.lvl");
+        QCOMPARE(editor.read("levels/odd.lvl"), int16s({2, 9, 9}) + odd.mid(6));
+        editor.load("odd.lvl");
+        editor.form.Command1->click(); // cancelled
+        editor.form.Command2->click(); // cancelled
+        QCOMPARE(editor.blocks(), "9,9");
         QVERIFY(editor.dialogs.messages().isEmpty());
-        QList<platform::Dialogs::FileMode> modes;
-        for (const ScriptedDialogs::Shown &box : editor.dialogs.shown) {
-            QCOMPARE(box.folder, editor.path() / "levels");
-            modes << box.fileMode;
+        for (const ScriptedDialogs::Shown &box : editor.dialogs.shown)
+            QCOMPARE(box.folder, editor.levels);
+        QCOMPARE(editor.dialogs.shown.front().fileMode, platform::Dialogs::FileMode::Save);
+        QCOMPARE(editor.dialogs.shown.back().fileMode, platform::Dialogs::FileMode::Open);
+    }
+
+    // A bad level file loads as the blocks it holds, up to the 16-bit count, saves and loads back
+    // alike, and stays as it was; one that cannot be read is reported and the map kept.
+    void badLevelFiles()
+    {
+        const struct {
+            const char *name;
+            QByteArray contents; // a folder when empty
+            QString blocks;      // after a press at 18,9, the load and a press at 0,0
+        } rows[] = {
+            {"count -32768 before a record", int16s({-32768, 135, 135}), "0,0"},
+            {"32766 blocks on one cell, and none more", int16s({32767}) + int16s({135, 135}).repeated(32766),
+             QStringList(32766, "135,135").join(' ')},
+            {"blocks far off the map", int16s({3, -32768, 32767, 32767, -32768}), "32767,-32768 -32768,32767 0,0"},
+            {"a folder", {}, "18,9 0,0"},
+        };
+        for (const auto &row : rows) {
+            EditorRun editor;
+            const auto file = editor.levels / "level0.lvl";
+            if (row.contents.isEmpty())
+                std::filesystem::create_directory(file);
+            else
+                editor.write(file, row.contents);
+            const auto before = snapshot(file);
+            editor.press({18, 9});
+            editor.load(file);
+            editor.press({0, 0});
+            editor.save("copy.lvl");
+            QCOMPARE(named(row.name, editor.blocks()), named(row.name, row.blocks));
+            QCOMPARE(editor.dialogs.messages(), row.contents.isEmpty() ? QStringList{fileMessage(file, "načíst")} : QStringList());
+            editor.load("copy.lvl");
+            QCOMPARE(named(row.name, editor.blocks()), named(row.name, row.blocks));
+            QVERIFY2(snapshot(file) == before, row.name);
         }
-        using Mode = platform::Dialogs::FileMode;
-        QCOMPARE(modes, (QList<Mode>{Mode::Save, Mode::Open, Mode::Save, Mode::Save, Mode::Open}));
+    }
+
+    // A save that the file system refuses is reported; the map and what stood there stay.
+    void cannotSave()
+    {
+        for (const char *target : {"levels/level0.lvl", "gone/level0.lvl", "levels/levels.ini/level0.lvl"}) {
+            EditorRun editor;
+            std::filesystem::create_directory(editor.levels / "level0.lvl");
+            const auto before = snapshot(editor.path());
+            editor.press({18, 9});
+            editor.save(editor.path() / target);
+            QCOMPARE(named(target, editor.blocks() + ' ' + editor.dialogs.messages().join(' ')),
+                     named(target, "18,9 " + fileMessage(editor.path() / target, "uložit")));
+            QVERIFY2(snapshot(editor.path()) == before, target);
+        }
+    }
+
+    // The caption with its trailing blank, the program's icon, each control in its place, the help
+    // text wrapped, the maker in large type, the grid dark red and every pixel a sharp 2 x 2 square;
+    // the first cell's block covers its grid lines, and the last cell's block is cut by the border.
+    // Taken back, the blocks leave the grid as it was. Last, so that the map's image is made in
+    // memory that earlier windows used: it must be painted black, not left as it was.
+    void looks()
+    {
+        EditorRun editor;
+        QCOMPARE(editor.form.windowTitle(), QStringLiteral("Tolmar Korvo - editor "));
+        QCOMPARE(editor.form.windowIcon().pixmap(32).toImage(), platform::programIcon().pixmap(32).toImage());
+        const QImage empty = editor.form.grab().toImage();
+        editor.press({3, 5});
+        editor.press({268, 268});
+        QVERIFY(looksAsReference(editor.form, QStringLiteral("editor_window")));
+        editor.form.Command5->click();
+        editor.form.Command5->click();
+        QCOMPARE(editor.form.grab().toImage(), empty);
     }
 };
 

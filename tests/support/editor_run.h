@@ -1,23 +1,23 @@
-// An editor window on a program folder over scripted boxes, and how tests use it.
+// An editor window on a throw-away program folder over scripted boxes, and how tests use it.
 #pragma once
 
 #include "editor/form1.h"
 
 #include "scripted_dialogs.h"
+#include "temp_program_folder.h"
 
 #include <QCoreApplication>
-#include <QList>
 #include <QMouseEvent>
-#include <QPoint>
 #include <QWindow>
 
-struct EditorRun {
-    explicit EditorRun(const std::filesystem::path &folder, std::deque<std::filesystem::path> files = {}) : form(dialogs, folder)
-    {
-        dialogs.files = std::move(files);
-    }
+struct EditorRun : TempProgramFolder {
     ScriptedDialogs dialogs;
-    editor::Form1 form;
+    editor::Form1 form{dialogs, path()};
+    const std::filesystem::path levels = path() / "levels";
+
+    // "&Ulož" and "&Načti" on the file that the dialog returns: a name in the levels folder, or a whole path.
+    void save(const std::filesystem::path &file) { dialogs.files.push_back(levels / file); form.Command1->click(); }
+    void load(const std::filesystem::path &file) { dialogs.files.push_back(levels / file); form.Command2->click(); }
 
     // A press at a point of the map's drawing area, delivered to the window as the window system
     // delivers it, fractions of a pixel included.
@@ -29,12 +29,12 @@ struct EditorRun {
                           modifiers);
         QCoreApplication::sendEvent(form.windowHandle(), &event);
     }
-    // (Left, Top) of the blocks in index order; (-1, -1) for a hidden one.
-    QList<QPoint> blocks() const
+    // "Left,Top" of each block in index order.
+    QString blocks() const
     {
-        QList<QPoint> list;
+        QStringList list;
         for (int k = 1; k < form.Image1.size(); ++k)
-            list << (form.Image1.visible(k) ? QPoint(form.Image1.left(k), form.Image1.top(k)) : QPoint(-1, -1));
-        return list;
+            list << QStringLiteral("%1,%2").arg(form.Image1.left(k)).arg(form.Image1.top(k));
+        return list.join(' ');
     }
 };
