@@ -61,13 +61,15 @@ private slots:
         QVERIFY(looksAsReference(f.field, QStringLiteral("playfield")));
     }
 
-    // A new sprite is a hidden copy of element 0; destroying takes a run to the end, never element 0.
+    // A new sprite is a hidden copy of element 0; destroying takes a run to the end, never element 0; each
+    // change asks for its repaint once the event loop runs.
     void createsAndDestroysAtTheEnd()
     {
         Field f({{'S', 261, 261}, {'S', 90, 45}, {'S', 5, 5, false}});
         f.snake.setLeft(0, 27);
         f.snake.setVisible(0, true);
-        f.repainted();
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(f.field.takeRequestedRegion(), QRegion(27, 0, 9, 9));
         QCOMPARE(f.snake.create(), 4);
         QCOMPARE((QList<int>{f.snake.left(4), f.snake.top(4), f.snake.visible(4)}), (QList<int>{27, 0, false}));
         f.snake.destroyFrom(9);
@@ -75,7 +77,8 @@ private slots:
         f.snake.destroyFrom(0);
         QCOMPARE(f.snake.size(), 1);
         QVERIFY(f.snake.visible(0) && f.snake.left(0) == 27);
-        QCOMPARE(f.repainted(), QRegion(261, 261, 9, 9) + QRect(90, 45, 9, 9));
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(f.field.takeRequestedRegion(), QRegion(261, 261, 9, 9) + QRect(90, 45, 9, 9));
     }
 
     // One step of a snake repaints only the cells whose look changed, however many walls below.
@@ -101,7 +104,7 @@ private slots:
         }
     }
 
-    // Arrow keys come as the codes 37 to 40; presses inside the border with button, keys, position.
+    // Arrow keys come as the codes 37 to 40; presses inside the border, none on it, with button, keys, position.
     void reportsKeysAndPresses()
     {
         platform::Playfield field;
@@ -109,7 +112,7 @@ private slots:
         QSignalSpy pressed(&field, &platform::Playfield::pressed);
         for (Qt::Key key : {Qt::Key_Left, Qt::Key_Percent, Qt::Key_Up, Qt::Key_Right, Qt::Key_A, Qt::Key_Down})
             QTest::keyClick(&field, key);
-        for (QPoint at : {QPoint(2, 2), QPoint(1, 100), QPoint(270, 270), QPoint(100, 272)})
+        for (QPoint at : {QPoint(2, 2), QPoint(271, 100), QPoint(270, 270), QPoint(100, 271)})
             QTest::mousePress(&field, Qt::RightButton, Qt::ShiftModifier, at);
         QList<int> codes;
         for (const QVariantList &signal : keyDown)
@@ -186,20 +189,20 @@ private slots:
                  {"no new file in a read-only folder", Fault::ReadOnly, "<missing>", false},
                  {"read-only folder and file", Fault::ReadOnlyFiles, "the old content", false},
                  {"full disk", Fault::FullDisk, "the old content", false},
-                 {"in place, the disk full at the old length", Fault::ReadOnlyFilling, "old", false}}) {
-            TempProgramFolder folder;
+                 {"in place, the disk full part way", Fault::ReadOnlyFilling, "old", false}}) {
+            TempProgramFolder folder; // hal.hal's length is where the filling disk ends
             const std::filesystem::path data = folder.path() / "data";
-            folder.write("data/user.pla", "other");
+            folder.write("data/hal.hal", "the hall");
             if (before == "<folder>")
-                std::filesystem::create_directory(data / "hal.hal");
+                std::filesystem::create_directory(data / "user.pla");
             else if (before != "<missing>")
-                folder.write("data/hal.hal", before);
+                folder.write("data/user.pla", before);
             auto expected = snapshot(data);
             if (replaced)
-                expected["hal.hal"] = "new content";
+                expected["user.pla"] = "new content";
             {
                 const Fault faulty(fault, data);
-                QVERIFY2(platform::replaceFile(data / "hal.hal", "new content") == replaced, name);
+                QVERIFY2(platform::replaceFile(data / "user.pla", "new content") == replaced, name);
             }
             QVERIFY2(snapshot(data) == expected, name);
         }
