@@ -129,14 +129,13 @@ private slots:
     {
         auto field = std::make_unique<platform::Playfield>();
         SpriteCollection outliving({0, 0, true});
+        auto gone = std::make_unique<SpriteCollection>(platform::Sprite{0, 0, true});
         field->addLayer(outliving, platform::wallPicture());
-        {
-            SpriteCollection gone({0, 0, true});
-            field->addLayer(gone, platform::snakePicture());
-            gone.add(9, 27);
-            field->flushChanges();
-            field->takeRequestedRegion();
-        }
+        field->addLayer(*gone, platform::snakePicture());
+        gone->add(9, 27);
+        field->flushChanges();
+        field->takeRequestedRegion();
+        gone.reset();
         field->flushChanges();
         QCOMPARE(field->takeRequestedRegion(), QRegion(0, 0, 9, 9) + QRect(27, 9, 9, 9));
         QCOMPARE(field->grab().toImage(), Field({{'W', 0, 0}}).field.grab().toImage());
