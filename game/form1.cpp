@@ -4,7 +4,6 @@
 
 #include "game/form2.h"
 #include "game/form3.h"
-#include "game/hall_file.h"
 #include "game/label_style.h"
 #include "levelfile/level_count.h"
 #include "platform/application.h"

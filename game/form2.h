@@ -26,8 +26,6 @@ class Form2 : public QWidget
 public:
     explicit Form2(Form1 &main);
 
-    static const QString text;
-
     platform::Playfield *Picture1;
     platform::SpriteCollection Image1; // element 0 leads the chain
     QLabel *Label2;                    // the turning text
@@ -43,6 +41,8 @@ public:
     void Label1_Click();
 
 private:
+    static const QString text;
+
     void turnCorners();
 
     Form1 &main;

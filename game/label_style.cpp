@@ -5,6 +5,7 @@
 #include <QLabel>
 
 namespace game {
+namespace {
 
 QFont labelFont()
 {
@@ -15,6 +16,8 @@ QFont labelFont()
     font.setPointSize(12);
     return font;
 }
+
+} // namespace
 
 void paintBlack(QWidget &widget)
 {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -15,7 +14,6 @@ namespace game {
 inline const QColor headingColour{0xC0, 0xC0, 0xFF};
 inline const QColor valueColour{0x80, 0x80, 0xFF};
 
-QFont labelFont();
 void paintBlack(QWidget &widget);
 void styleLabel(QLabel &label, const QRect &geometry, const QColor &colour);
 QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &geometry, const QColor &colour);

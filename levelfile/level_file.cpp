@@ -4,6 +4,7 @@
 #include "levelfile/input_file.h"
 #include "levelfile/int16.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 

@@ -5,24 +5,30 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace platform {
 namespace {
 
-// The old content is read first and put back if the new one cannot be
-// written whole; the file is cut to length only once the new content stands.
+// The old bytes that the new content covers are kept first and put back if
+// the new content cannot be written whole; the rest of the old file is never
+// touched before the end, where it is cut to length once the new content
+// stands. So however long the old file, only the new content's length of it
+// is held.
 bool overwriteInPlace(const QString &name, const QByteArray &bytes)
 {
     QFile file(name);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return false;
-    const QByteArray old = file.readAll();
+    const qint64 oldSize = file.size();
+    const QByteArray covered = file.read(std::min<qint64>(oldSize, bytes.size()));
     if (file.error() != QFileDevice::NoError || !file.seek(0))
         return false;
     if (file.write(bytes) == bytes.size() && file.resize(bytes.size()))
         return true;
     file.seek(0);
-    file.write(old);
-    file.resize(old.size());
+    file.write(covered);
+    file.resize(oldSize);
     return false;
 }
 
