@@ -207,6 +207,20 @@ private slots:
         }
     }
 
+    // However long a file written in place, only the old bytes that the new content covers are held back.
+    void replacesAHugeFileInPlace()
+    {
+        TempProgramFolder folder;
+        const std::filesystem::path data = folder.path() / "data";
+        folder.write("data/hal.hal", "the old hall");
+        std::filesystem::resize_file(data / "hal.hal", std::uintmax_t(64) << 30);
+        {
+            const Fault readOnly(Fault::ReadOnly, data);
+            QVERIFY(platform::replaceFile(data / "hal.hal", "the hall"));
+        }
+        QCOMPARE(folder.read("data/hal.hal"), QByteArray("the hall"));
+    }
+
     // Up to the limit from the start of a file; nothing from a folder, a missing or an unreadable file.
     void readsFileStarts()
     {
