@@ -87,7 +87,7 @@ void Form1::Command5_Click()
 
 void Form1::Command4_Click()
 {
-    const auto answer = dialogs.message(QStringLiteral("OPRAVDU TO CHCEŠ?????!!!!!"), QStringLiteral("Dotaz"),
+    const auto answer = dialogs.message(QStringLiteral("OPRAVDU TO CHCEŠ????\?!!!!!"), QStringLiteral("Dotaz"),
                                         platform::Dialogs::Buttons::YesNo);
     if (answer == platform::Dialogs::Answer::No)
         return;
