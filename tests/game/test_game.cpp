@@ -3,6 +3,8 @@
 #include "game_run.h"
 #include "reference_picture.h"
 
+#include "platform/application.h"
+
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -332,8 +334,11 @@ private slots:
         QCOMPARE(items, (QStringList{"Tolmar Korvo v1.3", "Soubor", "Nová hra Ctrl+N", "Pokračuj ve hře Ctrl+O", "-",
                                      "Přestávka F1", "Síň slávy", "-", "Exit Ctrl+Q", "O Programu"}));
         game.write("levels/level0.lvl", level({{0, 126}, {9, 126}, {261, 0}}));
-        QTest::ignoreMessage(QtWarningMsg, cannotHint);
+        platform::centreOnScreen(game.form); // as the program opens it: placed whole before it is shown
+        const QRect placed = game.form.geometry();
         game.form.show();
+        QCOMPARE(game.form.geometry(), placed);
+        QCOMPARE(placed.center(), game.form.screen()->availableGeometry().center());
         game.startGame({{18, 27}, {99, 45}, {180, 252}, {252, 9}});
         game.ticks(3);
         game.form.Picture1->flushChanges();
