@@ -57,16 +57,21 @@ std::optional<std::vector<Block>> readLevel(const std::filesystem::path &file)
     return parseLevel(data.data(), data.size());
 }
 
-bool writeLevel(const std::filesystem::path &file, const std::vector<Block> &blocks)
+std::string levelBytes(const std::vector<Block> &blocks)
 {
-    std::vector<char> bytes;
+    std::string bytes;
     bytes.reserve(countSize + blocks.size() * recordSize);
     appendInt16(bytes, static_cast<std::int16_t>(blocks.size() + 1));
     for (const Block &block : blocks) {
         appendInt16(bytes, block.top);
         appendInt16(bytes, block.left);
     }
+    return bytes;
+}
 
+bool writeLevel(const std::filesystem::path &file, const std::vector<Block> &blocks)
+{
+    const std::string bytes = levelBytes(blocks);
     // An existing file is opened for update, so that it is overwritten in
     // place and keeps its length; only a missing file is created, since
     // opening for output alone would empty it.

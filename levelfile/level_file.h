@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace levelfile {
@@ -22,6 +23,9 @@ std::optional<std::vector<Block>> readLevel(const std::filesystem::path &file);
 
 // Blocks from the bytes of a level file, by the same rules as readLevel().
 std::vector<Block> parseLevel(const char *data, std::size_t size);
+
+// The bytes of a level file holding blocks: the count, then the records.
+std::string levelBytes(const std::vector<Block> &blocks);
 
 // Writes count and records from the first byte on without shortening the
 // file, so the tail of a longer old file stays behind the new data.

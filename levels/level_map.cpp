@@ -1,8 +1,6 @@
 // Reading, checking and writing a level's text map.
 #include "level_map.h"
 
-#include "levelfile/int16.h"
-
 #include <fstream>
 #include <stdexcept>
 #include <utility>
@@ -127,13 +125,7 @@ std::string LevelMap::levelFile() const
                 blocks.push_back({static_cast<std::int16_t>(row * cellSize), static_cast<std::int16_t>(column * cellSize)});
         }
     }
-    std::string bytes;
-    levelfile::appendInt16(bytes, static_cast<std::int16_t>(blocks.size() + 1));
-    for (const auto &[top, left] : blocks) {
-        levelfile::appendInt16(bytes, top);
-        levelfile::appendInt16(bytes, left);
-    }
-    return bytes;
+    return levelfile::levelBytes(blocks);
 }
 
 std::string LevelMap::text() const

@@ -10,11 +10,9 @@
 namespace platform {
 namespace {
 
-// The old bytes that the new content covers are kept first and put back if
-// the new content cannot be written whole; the rest of the old file is never
-// touched before the end, where it is cut to length once the new content
-// stands. So however long the old file, only the new content's length of it
-// is held.
+// Only the old bytes that the new content covers are kept, however long the
+// file, and put back if the new content cannot be written whole; the file is
+// cut to length only once the new content stands.
 bool overwriteInPlace(const QString &name, const QByteArray &bytes)
 {
     QFile file(name);
