@@ -1,19 +1,60 @@
 // Reading, checking and writing a level's text map.
 #include "level_map.h"
 
-#include <fstream>
+#include "file_access.h"
+#include "levelfile/int16.h"
+
+#include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 #include <utility>
-#include <vector>
 
 namespace {
 
+using levelfile::Block;
+
 constexpr int cellSize = 9;
 constexpr int startCells = 11; // the snake's start cell and the ten above it
+// Far more than 30 lines of 30 cells with CR LF ends, so that every fault
+// of a map of some thirty lines is named.
+constexpr std::size_t largestMap = 64 * 1024;
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
+// The steps of the game's repair of food on a wall, as (top, left).
+constexpr std::array<std::pair<std::int16_t, std::int16_t>, 8> repairSteps{{
+    {+9, +9}, {-9, -9}, {-9, +9}, {+9, -9}, {-9, 0}, {+9, 0}, {0, +9}, {0, -9},
+}};
 
 std::string cellName(int row, int column)
 {
     return "row " + std::to_string(row + 1) + ", column " + std::to_string(column + 1);
+}
+
+// Food moves in steps of a cell, so it stays on the grid, off the playfield
+// too: row 0 is the one above it.
+std::string cellName(Block position)
+{
+    return cellName(position.top / cellSize, position.left / cellSize);
+}
+
+std::string lineName(int line)
+{
+    return "line " + std::to_string(line);
+}
+
+std::string characterName(char c)
+{
+    if (c == ' ')
+        return "a blank";
+    if (c == '\t')
+        return "a tab";
+    if (c == '\r')
+        return "a CR";
+    if (c > ' ' && c < 0x7F)
+        return std::string("'") + c + "'";
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned char>(c));
+    return std::string("the byte ") + hex;
 }
 
 bool inside(int row, int column)
@@ -26,6 +67,23 @@ bool onGrid(std::int16_t position)
     return position >= 0 && position < LevelMap::side * cellSize && position % cellSize == 0;
 }
 
+// Why bytes of this size and count are no level file as the editor writes
+// one; empty when they are one.
+std::string levelFileFault(std::uintmax_t size, int count)
+{
+    const std::string bytes = std::to_string(size) + (size == 1 ? " byte" : " bytes");
+    if (size == 0)
+        return "";
+    if (size >= 2 && count < 1)
+        return "its count is " + std::to_string(count) + ", and a level file's count is its blocks + 1";
+    if (size >= 2 && static_cast<std::uintmax_t>(count - 1) > (size - 2) / 4)
+        return "its count declares " + std::to_string(count - 1) + " blocks, but its " + bytes + " hold "
+               + std::to_string((size - 2) / 4);
+    if (size < 2 || (size - 2) % 4 != 0)
+        return "a length of " + bytes + " is not a 2-byte count and whole 4-byte blocks";
+    return "";
+}
+
 } // namespace
 
 LevelMap::LevelMap(std::filesystem::path file)
@@ -36,37 +94,64 @@ LevelMap::LevelMap(std::filesystem::path file)
 LevelMap LevelMap::read(const std::filesystem::path &file)
 {
     LevelMap map(file);
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        map.fail("cannot be read");
-    std::string line;
-    int row = 0;
-    for (; std::getline(in, line); ++row) {
-        if (line.ends_with('\r'))
-            line.pop_back();
-        const std::string where = "line " + std::to_string(row + 1) + ": ";
-        if (row == side || line.size() != side)
-            map.fail(where + "a map has 30 lines of 30 cells");
-        for (int column = 0; column < side; ++column) {
-            const char cell = line[static_cast<std::size_t>(column)];
-            if (cell != '#' && cell != '.')
-                map.fail(where + "a cell is '#' or '.'");
-            map.walls_[row][column] = cell == '#';
-        }
-    }
-    if (row != side)
-        map.fail("a map has 30 lines of 30 cells");
+    file_access::regularSize(file);
+    const auto text = file_access::readAtMost(file, largestMap);
+    if (text->size() > largestMap)
+        map.fail("holds more than " + std::to_string(largestMap) + " bytes; a map is 30 lines of 30 cells");
+    map.parse(*text);
     return map;
+}
+
+void LevelMap::parse(std::string_view text)
+{
+    if (text.starts_with(byteOrderMark)) {
+        addFault("line 1, column 1: a UTF-8 byte order mark, where a cell is '#' or '.'");
+        text.remove_prefix(byteOrderMark.size());
+    }
+    int line = 0;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view cells = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (cells.ends_with('\r'))
+            cells.remove_suffix(1);
+        if (++line > side) {
+            addFault(lineName(line) + ": a line after the 30th, where a map has 30 lines");
+            return;
+        }
+        parseLine(line, cells);
+    }
+    if (line < side)
+        addFault(std::to_string(line) + " lines, where a map has 30");
+}
+
+void LevelMap::parseLine(int line, std::string_view cells)
+{
+    const int count = static_cast<int>(std::min<std::size_t>(cells.size(), side));
+    for (int column = 0; column < count; ++column) {
+        const char cell = cells[static_cast<std::size_t>(column)];
+        if (cell != '#' && cell != '.')
+            addFault(lineName(line) + ", column " + std::to_string(column + 1) + ": " + characterName(cell)
+                     + ", where a cell is '#' or '.'");
+        walls_[line - 1][column] = cell == '#';
+    }
+    if (cells.size() > side)
+        addFault(lineName(line) + ", column 31: " + characterName(cells[side]) + " after the line's 30 cells");
+    else if (count < side)
+        addFault(lineName(line) + ": " + std::to_string(count) + " cells, where a line has 30");
 }
 
 LevelMap LevelMap::ofLevel(const std::filesystem::path &file)
 {
     LevelMap map(file);
-    const auto blocks = levelfile::readLevel(file);
-    if (!blocks)
-        map.fail("cannot be read");
-    for (std::size_t k = 0; k < blocks->size(); ++k) {
-        const auto [top, left] = (*blocks)[k];
+    const auto size = file_access::regularSize(file);
+    const std::string bytes = *file_access::readAtMost(file, file_access::largestLevelFile);
+    const std::string fault = levelFileFault(size, bytes.size() < 2 ? 0 : levelfile::readInt16(bytes.data()));
+    if (!fault.empty())
+        map.fail("no level file: " + fault);
+    const auto blocks = levelfile::parseLevel(bytes.data(), bytes.size());
+    for (std::size_t k = 0; k < blocks.size(); ++k) {
+        const auto [top, left] = blocks[k];
         if (!onGrid(top) || !onGrid(left))
             map.fail("block " + std::to_string(k + 1) + " at top " + std::to_string(top) + ", left " + std::to_string(left)
                      + " stands off the grid's cells, whose top and left are multiples of 9 from 0 to 261");
@@ -75,27 +160,66 @@ LevelMap LevelMap::ofLevel(const std::filesystem::path &file)
     return map;
 }
 
-void LevelMap::checkPlayable() const
+void LevelMap::checkPlayable()
+{
+    checkStart();
+    checkFood();
+}
+
+const std::vector<std::string> &LevelMap::faults() const
+{
+    return faults_;
+}
+
+void LevelMap::checkStart()
 {
     for (int row = side - startCells; row < side; ++row) {
         if (wall(row, side - 1))
-            fail(cellName(row, side - 1) + ": a wall where the snake starts"
-                 " (the bottom-right cell and the ten cells above it stay free)");
+            addFault(cellName(row, side - 1) + ": a wall where the snake starts"
+                     " (the bottom-right cell and the ten cells above it stay free)");
     }
-    // Food lands off the outer rows and columns, and moves off a wall only
-    // to one of the eight cells around it.
-    for (int row = 1; row < side - 1; ++row) {
-        for (int column = 1; column < side - 1; ++column) {
-            if (closedIn(row, column))
-                fail(cellName(row, column) + ": a wall with walls on all eight sides, on which food can stay");
-        }
-    }
-    checkReach();
 }
 
-void LevelMap::checkReach() const
+// Food is drawn on the 28 x 28 cells off the outer rows and columns.
+void LevelMap::checkFood()
 {
-    std::array<std::array<bool, side>, side> reached{};
+    const Cells reached = reach();
+    for (std::int16_t top = cellSize; top <= 28 * cellSize; top += cellSize) {
+        for (std::int16_t left = cellSize; left <= 28 * cellSize; left += cellSize) {
+            const Block end = foodEnd({top, left});
+            const int row = end.top / cellSize;
+            const int column = end.left / cellSize;
+            std::string where;
+            if (!inside(row, column))
+                where = "ends outside the playfield, at " + cellName(end);
+            else if (wall(row, column))
+                where = "ends on a wall at " + cellName(end);
+            else if (!reached[row][column])
+                where = "ends at " + cellName(end) + ", which the snake cannot reach from its start";
+            if (!where.empty())
+                addFault("food drawn at " + cellName(top / cellSize, left / cellSize) + " " + where);
+        }
+    }
+}
+
+Block LevelMap::foodEnd(Block drawn) const
+{
+    const std::vector<Block> walls = blocks();
+    for (const Block &wall : walls) {
+        if (drawn != wall)
+            continue;
+        for (const auto &[ax, bx] : repairSteps) {
+            const Block probe{static_cast<std::int16_t>(drawn.top + ax), static_cast<std::int16_t>(drawn.left + bx)};
+            if (std::find(walls.begin(), walls.end(), probe) == walls.end())
+                drawn = probe;
+        }
+    }
+    return drawn;
+}
+
+LevelMap::Cells LevelMap::reach() const
+{
+    Cells reached{};
     std::vector<std::pair<int, int>> next{{side - 1, side - 1}};
     reached[side - 1][side - 1] = true;
     while (!next.empty()) {
@@ -108,24 +232,24 @@ void LevelMap::checkReach() const
             }
         }
     }
-    for (int row = 0; row < side; ++row) {
-        for (int column = 0; column < side; ++column) {
-            if (!wall(row, column) && !reached[row][column])
-                fail(cellName(row, column) + ": a free cell that the snake cannot reach from its start, where food can land");
-        }
-    }
+    return reached;
 }
 
-std::string LevelMap::levelFile() const
+std::vector<Block> LevelMap::blocks() const
 {
-    std::vector<levelfile::Block> blocks;
+    std::vector<Block> blocks;
     for (int row = 0; row < side; ++row) {
         for (int column = 0; column < side; ++column) {
             if (wall(row, column))
                 blocks.push_back({static_cast<std::int16_t>(row * cellSize), static_cast<std::int16_t>(column * cellSize)});
         }
     }
-    return levelfile::levelBytes(blocks);
+    return blocks;
+}
+
+std::string LevelMap::levelFile() const
+{
+    return levelfile::levelBytes(blocks());
 }
 
 std::string LevelMap::text() const
@@ -139,6 +263,11 @@ std::string LevelMap::text() const
     return text;
 }
 
+void LevelMap::addFault(const std::string &what)
+{
+    faults_.push_back(file_.string() + ": " + what);
+}
+
 void LevelMap::fail(const std::string &what) const
 {
     throw std::runtime_error(file_.string() + ": " + what);
@@ -147,15 +276,4 @@ void LevelMap::fail(const std::string &what) const
 bool LevelMap::wall(int row, int column) const
 {
     return walls_[row][column];
-}
-
-bool LevelMap::closedIn(int row, int column) const
-{
-    for (int r = row - 1; r <= row + 1; ++r) {
-        for (int c = column - 1; c <= column + 1; ++c) {
-            if (!wall(r, c))
-                return false;
-        }
-    }
-    return true;
 }

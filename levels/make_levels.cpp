@@ -1,11 +1,16 @@
 // Writes the shipped level files from their text maps, installs level files,
-// and draws a level file as a map:
+// draws a level file as a map and writes a saved game:
 //   make_levels FOLDER levelN.txt...   the maps' level files and levels.ini into FOLDER
 //   make_levels --install FOLDER FILE...   the files into FOLDER
-//   make_levels --map FILE   the map of a level file on standard output
+//   make_levels --uninstall FOLDER   removes what the install wrote there
+//   make_levels --map FILE [-o MAP]   the map of a level file, on standard output or into MAP
+//   make_levels --saved-game N FILE   a saved game that continues at the level levelN.lvl
 // The maps must be numbered 0 to count - 1, and levels.ini gets their count.
-// Neither of the first two overwrites a file that someone changed since the
-// last run wrote it (see ShippedFolder).
+// None of these overwrites or removes a file that someone changed since the
+// last run wrote it (see ShippedFolder), and each file is written whole or
+// not at all.
+#include "file_access.h"
+#include "game/saved_game.h"
 #include "level_map.h"
 #include "shipped_folder.h"
 
@@ -25,14 +30,20 @@ using Maps = std::map<int, std::filesystem::path>;
     throw std::runtime_error(file.string() + ": " + what);
 }
 
-// The index N of a map named levelN.txt, N without leading zeros.
+// A level index as the game names its files: decimal, without leading zeros.
+bool isIndex(const std::string &digits, std::size_t longest)
+{
+    return !digits.empty() && digits.size() <= longest
+           && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })
+           && (digits == "0" || digits.front() != '0');
+}
+
+// The index N of a map named levelN.txt.
 int indexOf(const std::filesystem::path &map)
 {
     const std::string stem = map.stem().string();
     const std::string digits = stem.substr(std::min<std::size_t>(5, stem.size()));
-    const bool numbered = stem.starts_with("level") && !digits.empty() && digits.size() <= 4
-                          && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })
-                          && (digits == "0" || digits.front() != '0');
+    const bool numbered = stem.starts_with("level") && isIndex(digits, 4);
     if (map.extension() != ".txt" || !numbered)
         fail(map, "a map is named levelN.txt");
     return std::stoi(digits);
@@ -57,8 +68,12 @@ std::map<std::string, std::string> levelFiles(const Maps &maps)
     bool faults = false;
     for (const auto &[index, file] : maps) {
         try {
-            const LevelMap map = LevelMap::read(file);
-            map.checkPlayable();
+            LevelMap map = LevelMap::read(file);
+            if (map.faults().empty())
+                map.checkPlayable();
+            for (const std::string &fault : map.faults())
+                std::cerr << "make_levels: " << fault << '\n';
+            faults = faults || !map.faults().empty();
             files["level" + std::to_string(index) + ".lvl"] = map.levelFile();
         } catch (const std::runtime_error &error) {
             std::cerr << "make_levels: " << error.what() << '\n';
@@ -90,14 +105,38 @@ void ship(const std::filesystem::path &folder, const std::string &writer, const 
     shipped.saveRecord();
 }
 
+void drawMap(const std::vector<std::string> &args)
+{
+    const std::string text = LevelMap::ofLevel(args[1]).text();
+    if (args.size() == 4)
+        file_access::writeWhole(args[3], text);
+    else
+        file_access::writeOut(text);
+}
+
+// A game of three lives and the shortest snake at the first stage's tick,
+// with the score of the levels before it, as the game saves it.
+void writeSavedGame(const std::string &level, const std::filesystem::path &file)
+{
+    if (!isIndex(level, 5) || std::stoi(level) > 32767)
+        fail(level, "a level index is a whole number from 0 to 32767");
+    const auto n = static_cast<std::int16_t>(std::stoi(level));
+    const QByteArray bytes = game::SavedGame{3, n, static_cast<std::int16_t>(n * 120), 3, 200}.bytes();
+    file_access::writeWhole(file, bytes.toStdString());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        if (args.size() == 2 && args[0] == "--map")
-            std::cout << LevelMap::ofLevel(args[1]).text();
+        if (args.size() >= 2 && args[0] == "--map" && (args.size() == 2 || (args.size() == 4 && args[2] == "-o")))
+            drawMap(args);
+        else if (args.size() == 3 && args[0] == "--saved-game")
+            writeSavedGame(args[1], args[2]);
+        else if (args.size() == 2 && args[0] == "--uninstall")
+            ShippedFolder(args[1], "install").removeUnchanged();
         else if (args.size() >= 3 && args[0] == "--install")
             ship(args[1], "install", copies({args.begin() + 2, args.end()}));
         else if (args.size() >= 2 && !args[0].starts_with("--"))
@@ -105,7 +144,9 @@ int main(int argc, char *argv[])
         else {
             std::cerr << "usage: make_levels FOLDER levelN.txt...\n"
                          "       make_levels --install FOLDER FILE...\n"
-                         "       make_levels --map FILE\n";
+                         "       make_levels --uninstall FOLDER\n"
+                         "       make_levels --map FILE [-o MAP]\n"
+                         "       make_levels --saved-game N FILE\n";
             return EXIT_FAILURE;
         }
     } catch (const std::exception &error) {

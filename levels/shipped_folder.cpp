@@ -1,11 +1,10 @@
 // Writing shipped files without losing a user's changes to them.
 #include "shipped_folder.h"
 
-#include "levelfile/input_file.h"
+#include "file_access.h"
 
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 
@@ -24,12 +23,11 @@ std::uint64_t hashOf(const std::string &bytes)
     return hash;
 }
 
-void write(const std::filesystem::path &file, const std::string &bytes)
+// Enough of a file to tell whether it holds what was written: nothing
+// longer than a level file is ever written.
+std::optional<std::string> firstBytes(const std::filesystem::path &file)
 {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out.flush())
-        throw std::runtime_error(file.string() + ": cannot be written");
+    return file_access::readAtMost(file, file_access::largestLevelFile);
 }
 
 } // namespace
@@ -38,7 +36,7 @@ ShippedFolder::ShippedFolder(std::filesystem::path folder, std::string writer)
     : folder_(std::move(folder))
     , writer_(std::move(writer))
 {
-    std::istringstream record(contents(folder_ / recordName).value_or(""));
+    std::istringstream record(firstBytes(folder_ / recordName).value_or(""));
     std::uint64_t hash = 0;
     std::string name;
     while (record >> std::hex >> hash && std::getline(record >> std::ws, name))
@@ -47,15 +45,16 @@ ShippedFolder::ShippedFolder(std::filesystem::path folder, std::string writer)
 
 void ShippedFolder::put(const std::string &name, const std::string &bytes)
 {
-    const std::filesystem::path file = folder_ / name;
-    if (!mayWrite(name, bytes)) {
-        std::cerr << "make_levels: kept " << file.string() << ": "
-                  << (written_.contains(name) ? "changed since the last " + writer_ + " wrote it" : "not written by the last " + writer_)
-                  << "; delete it and " << writer_ << " again for the shipped one\n";
+    const auto old = firstBytes(folder_ / name);
+    if (!mayWrite(name, old, bytes)) {
+        noteKept(name, written_.contains(name) ? "changed since the last " + writer_ + " wrote it" : "not written by the last " + writer_,
+                 "; delete it and " + writer_ + " again for the shipped one");
         return;
     }
-    std::filesystem::create_directories(folder_);
-    write(file, bytes);
+    if (old != bytes) {
+        std::filesystem::create_directories(folder_);
+        file_access::writeWhole(folder_ / name, bytes);
+    }
     written_[name] = hashOf(bytes);
 }
 
@@ -64,22 +63,48 @@ void ShippedFolder::saveRecord() const
     std::ostringstream record;
     for (const auto &[name, hash] : written_)
         record << std::hex << hash << ' ' << name << '\n';
-    write(folder_ / recordName, record.str());
+    if (firstBytes(folder_ / recordName) != record.str())
+        file_access::writeWhole(folder_ / recordName, record.str());
+}
+
+void ShippedFolder::removeUnchanged()
+{
+    const std::set<std::filesystem::directory_entry> entries(std::filesystem::directory_iterator(folder_), {});
+    for (const auto &entry : entries) {
+        const std::string name = entry.path().filename().string();
+        if (name == recordName)
+            continue;
+        if (!written_.contains(name) || !entry.is_regular_file())
+            noteKept(name, "not written by the " + writer_, "");
+        else if (!unchanged(name, *firstBytes(entry.path())))
+            noteKept(name, "changed since the " + writer_ + " wrote it", "");
+        else
+            std::filesystem::remove(entry.path());
+    }
+    std::filesystem::remove(folder_ / recordName);
 }
 
 std::optional<std::string> ShippedFolder::contents(const std::filesystem::path &file)
 {
-    if (!std::filesystem::exists(file))
-        return std::nullopt;
-    auto in = levelfile::openForReading(file);
-    if (!in)
-        throw std::runtime_error(file.string() + ": cannot be read");
-    return std::string(std::istreambuf_iterator<char>(*in), {});
+    auto bytes = firstBytes(file);
+    if (bytes && bytes->size() > file_access::largestLevelFile)
+        throw std::runtime_error(file.string() + ": holds more than " + std::to_string(file_access::largestLevelFile)
+                                 + " bytes, the length of the largest level file");
+    return bytes;
 }
 
-bool ShippedFolder::mayWrite(const std::string &name, const std::string &bytes) const
+bool ShippedFolder::mayWrite(const std::string &name, const std::optional<std::string> &old, const std::string &bytes) const
 {
-    const auto old = contents(folder_ / name);
+    return !old || *old == bytes || unchanged(name, *old);
+}
+
+bool ShippedFolder::unchanged(const std::string &name, const std::string &old) const
+{
     const auto last = written_.find(name);
-    return !old || *old == bytes || (last != written_.end() && last->second == hashOf(*old));
+    return old.size() <= file_access::largestLevelFile && last != written_.end() && last->second == hashOf(old);
+}
+
+void ShippedFolder::noteKept(const std::string &name, const std::string &why, const std::string &advice) const
+{
+    std::cerr << "make_levels: kept " << (folder_ / name).string() << ": " << why << advice << '\n';
 }

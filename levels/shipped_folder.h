@@ -15,18 +15,25 @@ public:
     // writer names what writes the files again, "build" or "install", for the note.
     ShippedFolder(std::filesystem::path folder, std::string writer);
 
-    // Writes name unless it was changed after the last write; throws
-    // std::runtime_error when it cannot be written.
+    // Writes name unless it was changed after the last write, and only where
+    // it differs; throws std::runtime_error when it cannot be written.
     void put(const std::string &name, const std::string &bytes);
 
     // Records what put() wrote, for the next run.
     void saveRecord() const;
 
-    // The bytes of a file; nullopt when it is missing.
+    // Removes every file that still holds what was last written, keeping the
+    // changed ones with a note, and then the record.
+    void removeUnchanged();
+
+    // The bytes of a file of at most file_access::largestLevelFile bytes; nullopt when it is
+    // missing. Throws when it is longer or no regular file.
     static std::optional<std::string> contents(const std::filesystem::path &file);
 
 private:
-    bool mayWrite(const std::string &name, const std::string &bytes) const;
+    bool mayWrite(const std::string &name, const std::optional<std::string> &old, const std::string &bytes) const;
+    bool unchanged(const std::string &name, const std::string &old) const;
+    void noteKept(const std::string &name, const std::string &why, const std::string &advice) const;
 
     std::filesystem::path folder_;
     std::string writer_;

@@ -1,9 +1,11 @@
 # make_levels over the shipped maps, with CR LF line ends: the maps back from the level files, what a
-# second build or install keeps, a refused map stopping the whole build. -D MAKE_LEVELS, MAPS and WORK.
+# second build or install keeps, a refused map or a failed write stopping the whole build, a saved game.
+# -D MAKE_LEVELS, MAPS and WORK.
 function(make_levels)
-  execute_process(COMMAND ${MAKE_LEVELS} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  execute_process(COMMAND ${MAKE_LEVELS} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE failed)
   string(REPLACE "${WORK}/" "" out "${out}")
   set(out "${out}" PARENT_SCOPE)
+  set(failed "${failed}" PARENT_SCOPE)
 endfunction()
 function(expect what actual expected)
   if(NOT actual STREQUAL expected)
@@ -16,9 +18,14 @@ function(expect_file name text) # bytes as written, CR included
   expect("${name} in hexadecimal" ${actual} ${text})
 endfunction()
 function(expect_map level map)
-  make_levels(--map ${WORK}/levels/level${level}.lvl)
+  make_levels(--map ${WORK}/levels/level${level}.lvl -o ${WORK}/map.txt)
   file(READ ${MAPS}/level${map}.txt text)
-  expect("the map of level${level}.lvl" "${out}" "${text}")
+  expect_file(map.txt "${text}")
+endfunction()
+function(expect_absent name)
+  if(EXISTS ${WORK}/${name})
+    message(SEND_ERROR "${name} was written")
+  endif()
 endfunction()
 
 file(REMOVE_RECURSE ${WORK})
@@ -69,6 +76,25 @@ expect_file(installed/level11.lvl played)
 
 file(COPY_FILE ${CMAKE_CURRENT_LIST_DIR}/unplayable/level0.txt ${WORK}/maps/level${count}.txt)
 make_levels(${WORK}/whole ${maps} ${WORK}/maps/level${count}.txt)
-if(EXISTS ${WORK}/whole)
-  message(SEND_ERROR "a refused map let the build write whole/")
-endif()
+expect_absent(whole)
+make_levels(--map ${MAPS}/level0.txt -o ${WORK}/refused.txt)
+expect_absent(refused.txt)
+execute_process(COMMAND ${MAKE_LEVELS} --map ${WORK}/levels/level1.lvl OUTPUT_FILE /dev/full ERROR_QUIET RESULT_VARIABLE failed)
+expect("--map onto a full disk" ${failed} 1)
+
+# A write that fails leaves no file; a huge old file is kept unread, a huge map refused unread.
+file(MAKE_DIRECTORY ${WORK}/broken/.level0.lvl.new)
+make_levels(${WORK}/broken ${maps})
+expect("a failed write" "${failed}: ${out}" "1: make_levels: broken/level0.lvl: cannot be written: Is a directory\n")
+expect_absent(broken/level0.lvl)
+execute_process(COMMAND truncate -s 2G ${WORK}/levels/level5.lvl ${WORK}/level0.txt)
+make_levels(${WORK}/levels ${maps})
+string(REGEX MATCH "[^\n]*level5[^\n]*\n" kept "${out}")
+expect("the huge level" "${kept}" "make_levels: kept levels/level5.lvl: changed since the last build wrote it; ${build}")
+make_levels(${WORK}/whole ${WORK}/level0.txt)
+expect(output "${out}" "make_levels: level0.txt: holds more than 65536 bytes; a map is 30 lines of 30 cells\n\
+make_levels: no level written\n")
+
+make_levels(--saved-game 10 ${WORK}/user.pla)
+file(READ ${WORK}/user.pla bytes HEX)
+expect("the saved game of level10.lvl" ${bytes} 03000a00b0040300c800)

@@ -1,0 +1,75 @@
+// make_levels's model of the game's food repair, draw for draw against the game's own setup_level.
+#include "level_map.h"
+
+#include "game_run.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+#include <random>
+
+namespace {
+
+// A level file of random blocks on the grid, dense enough that food on a wall meets wall after wall.
+LevelMap randomLevel(const std::filesystem::path &file, unsigned seed)
+{
+    std::mt19937 random(seed);
+    QList<QPoint> blocks;
+    for (int cell = 0; cell < LevelMap::side * LevelMap::side; ++cell) {
+        if (random() % 5 < 2)
+            blocks << QPoint(cell % LevelMap::side * 9, cell / LevelMap::side * 9);
+    }
+    const QByteArray bytes = level(blocks);
+    std::ofstream(file, std::ios::binary).write(bytes.constData(), bytes.size());
+    return LevelMap::ofLevel(file);
+}
+
+QString ending(const std::filesystem::path &map, QPoint drawn, QPoint end)
+{
+    return QStringLiteral("%1: drawn at left %2, top %3, ends at left %4, top %5")
+        .arg(QString::fromStdString(map.filename().string())).arg(drawn.x()).arg(drawn.y()).arg(end.x()).arg(end.y());
+}
+
+} // namespace
+
+class TestLevelMap : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+
+    // All 28 x 28 draws of the four food items end where the game puts them: the shipped maps, the refused ones, random walls.
+    void foodEndsWhereTheGamePutsIt()
+    {
+        Game game;
+        std::vector<std::pair<std::filesystem::path, LevelMap>> maps;
+        for (const char *folder : {MAPS, UNPLAYABLE}) {
+            for (const auto &entry : std::filesystem::directory_iterator(folder))
+                maps.emplace_back(entry.path(), LevelMap::read(entry.path()));
+        }
+        for (unsigned seed : {1, 2, 3})
+            maps.emplace_back("random" + std::to_string(seed), randomLevel(game.path() / "random.lvl", seed));
+        QList<QPoint> draws;
+        for (int top = 9; top <= 252; top += 9) {
+            for (int left = 9; left <= 252; left += 9)
+                draws << QPoint(left, top);
+        }
+        game.startGame();
+        for (const auto &[file, map] : maps) {
+            game.write("levels/level0.lvl", QByteArray::fromStdString(map.levelFile()));
+            for (qsizetype k = 0; k < draws.size(); k += 4) {
+                game.placeNextFood(draws.mid(k, 4));
+                game.form.setup_level();
+                for (int j = 1; j <= 4; ++j) {
+                    const QPoint drawn = draws[k + j - 1];
+                    const auto end = map.foodEnd({std::int16_t(drawn.y()), std::int16_t(drawn.x())});
+                    QCOMPARE(ending(file, drawn, at(game.form.Image2, j)), ending(file, drawn, QPoint(end.left, end.top)));
+                }
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestLevelMap)
+#include "test_level_map.moc"
