@@ -5,6 +5,7 @@
 #include "game/form1.h"
 #include "levelfile/level_file.h"
 #include "platform/clock_random.h"
+#include "platform/files.h"
 #include "scripted_dialogs.h"
 #include "temp_program_folder.h"
 
@@ -66,7 +67,7 @@ public:
 
     GameScene(int snakeLength, int wallCount)
     {
-        levelfile::writeLevel(form.levelFile(0), walls(wallCount));
+        platform::writeFileStart(form.levelFile(0), QByteArray::fromStdString(levelfile::levelBytes(walls(wallCount))));
         form.load_level();
         for (int i = 1; i < snakeLength; ++i)
             form.Image1.add(0, 0);
@@ -158,7 +159,7 @@ void editorLoad(benchmark::State &state)
     TempProgramFolder folder;
     ScriptedDialogs dialogs;
     const std::filesystem::path file = folder.path() / "levels" / "map.lvl";
-    levelfile::writeLevel(file, walls(mostBlocks));
+    platform::writeFileStart(file, QByteArray::fromStdString(levelfile::levelBytes(walls(mostBlocks))));
     editor::Form1 form(dialogs, folder.path());
     show(form);
     againstTick(state, [&] {

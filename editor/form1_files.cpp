@@ -20,7 +20,8 @@ void Form1::reportFileError(const QString &text, const std::filesystem::path &fi
     dialogs.message(text.arg(QDir::toNativeSeparators(platform::toQString(file))), caption);
 }
 
-// Record k is block k, top before left; a longer old file keeps its tail.
+// Record k is block k, top before left, written in place: a longer old file
+// keeps its tail, and a failed save leaves the old file as it was.
 void Form1::Command1_Click()
 {
     const auto file = dialogs.chooseLevelFile(platform::Dialogs::FileMode::Save, levelsFolder());
@@ -30,7 +31,7 @@ void Form1::Command1_Click()
     const int last = Image1.size() - 1;
     for (i = 1; i <= last; ++i)
         blocks.push_back({Image1.top(i), Image1.left(i)});
-    if (!levelfile::writeLevel(file, blocks))
+    if (!platform::writeFileStart(file, QByteArray::fromStdString(levelfile::levelBytes(blocks))))
         reportFileError(QStringLiteral("Soubor %1 nelze uložit."), file);
 }
 

@@ -134,19 +134,17 @@ void Form1::mnPokracuj_Click()
 
 void Form1::hall_entry()
 {
-    for (int k = 0; k < 5; ++k) {
-        if (score <= hall_file::leadingNumber(form3->place(k).score))
-            continue;
-        const QString typed = dialogs.input(QStringLiteral("Tvé skóre je hodno na zápis do síně slávy!"),
-                                            QStringLiteral("Síň slávy"));
-        form3->setPlace(k, {hall_file::storableName(typed), QString::number(score)});
-        platform::showInFront(*form3);
-        // Kept on disk at once, so that the entry outlives a crash of the
-        // program as well as its ordinary end. A failure here is told only
-        // by the write at close.
-        form3->save(hallFile());
+    const std::optional<int> k = hall_file::placeFor(form3->table(), score);
+    if (!k)
         return;
-    }
+    const QString typed = dialogs.input(QStringLiteral("Tvé skóre je hodno na zápis do síně slávy!"),
+                                        QStringLiteral("Síň slávy"));
+    form3->enter(*k, {hall_file::storableName(typed), QString::number(score)});
+    platform::showInFront(*form3);
+    // Kept on disk at once, so that the entry outlives a crash of the
+    // program as well as its ordinary end. A failure here is told only by
+    // the write at close.
+    form3->save(hallFile());
 }
 
 } // namespace game

@@ -68,24 +68,69 @@ HallTable Form3::table() const
     return table;
 }
 
-void Form3::load(const std::filesystem::path &file)
+void Form3::showTable(const HallTable &table)
 {
-    const auto bytes = platform::readFileStart(file, hall_file::readLimit);
-    std::error_code error;
-    keepUnreadFile = !bytes && std::filesystem::exists(file, error);
-    if (!bytes)
-        return;
-    HallTable loaded = table();
-    hall_file::apply(*bytes, loaded);
     for (int k = 0; k < 5; ++k)
-        setPlace(k, loaded[static_cast<std::size_t>(k)]);
+        setPlace(k, table[static_cast<std::size_t>(k)]);
 }
 
-bool Form3::save(const std::filesystem::path &file) const
+void Form3::enter(int k, const HallPlace &place)
+{
+    setPlace(k, place);
+    unsaved.push_back(place);
+}
+
+void Form3::load(const std::filesystem::path &file)
+{
+    lastOnDisk = platform::readFileStart(file, hall_file::readLimit);
+    std::error_code error;
+    keepUnreadFile = !lastOnDisk && std::filesystem::exists(file, error);
+    if (!lastOnDisk)
+        return;
+    HallTable loaded = table();
+    hall_file::apply(*lastOnDisk, loaded);
+    showTable(loaded);
+}
+
+// A file that could not be read counts as changed when it is there now.
+bool Form3::changedOnDisk(const std::filesystem::path &file, const std::optional<QByteArray> &now) const
+{
+    std::error_code error;
+    return now != lastOnDisk || (!now && std::filesystem::exists(file, error));
+}
+
+// The table that the stored bytes give, as a load gives it, with each entry
+// placed in turn as a game's end places it.
+HallTable Form3::withUnsavedEntries(const QByteArray &stored) const
+{
+    HallTable table = hall_file::initialTable();
+    hall_file::apply(stored, table);
+    for (const HallPlace &entry : unsaved) {
+        if (const auto k = hall_file::placeFor(table, hall_file::leadingNumber(entry.score)))
+            table[static_cast<std::size_t>(*k)] = entry;
+    }
+    return table;
+}
+
+bool Form3::save(const std::filesystem::path &file)
 {
     if (keepUnreadFile)
         return false;
-    return platform::replaceFile(file, hall_file::bytes(table()));
+    const auto now = platform::readFileStart(file, hall_file::readLimit);
+    if (changedOnDisk(file, now)) {
+        std::error_code error;
+        if (unsaved.empty())
+            return true;
+        if (!now && std::filesystem::exists(file, error))
+            return false;
+        showTable(withUnsavedEntries(now.value_or(QByteArray())));
+    }
+    const QByteArray bytes = hall_file::bytes(table());
+    if (!platform::replaceFile(file, bytes))
+        return false;
+    lastOnDisk = bytes;
+    unsaved.clear();
+    return true;
 }
 
 void Form3::Label3_Click()

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 class QLabel;
 
@@ -32,19 +34,32 @@ public:
     void setPlace(int k, const HallPlace &place);
     HallTable table() const;
 
+    // A new entry of this run, which the next save keeps in the file.
+    void enter(int k, const HallPlace &place);
+
     // Fills the places from the file; a missing or unreadable file leaves
     // the table as it is.
     void load(const std::filesystem::path &file);
-    // False when the file cannot be written, and when it was there at load
-    // but could not be read: the table shown lacks its entries, so it is
-    // kept rather than replaced.
-    bool save(const std::filesystem::path &file) const;
+    // Writes the table, unless another writer changed the file since this
+    // run last read or wrote it: then the file is left alone, or, with
+    // entries of this run not yet saved, they take their places in the
+    // table now in the file, which is written and shown. False when the
+    // file cannot be written, and when it was there at load but could not
+    // be read: the table shown lacks its entries, so it is kept rather than
+    // replaced.
+    bool save(const std::filesystem::path &file);
 
     void Label3_Click();
 
 private:
+    void showTable(const HallTable &table);
+    bool changedOnDisk(const std::filesystem::path &file, const std::optional<QByteArray> &now) const;
+    HallTable withUnsavedEntries(const QByteArray &stored) const;
+
     Form1 &main;
     bool keepUnreadFile = false;
+    std::optional<QByteArray> lastOnDisk; // as this run last read or wrote the file
+    std::vector<HallPlace> unsaved;       // entries of this run not yet in the file
 };
 
 } // namespace game

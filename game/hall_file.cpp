@@ -77,6 +77,15 @@ QByteArray bytes(const HallTable &table)
     return out;
 }
 
+std::optional<int> placeFor(const HallTable &table, double score)
+{
+    for (int k = 0; k < 5; ++k) {
+        if (score > leadingNumber(table[static_cast<std::size_t>(k)].score))
+            return k;
+    }
+    return std::nullopt;
+}
+
 double leadingNumber(const QString &text)
 {
     static const QRegularExpression number(QStringLiteral("^[ \\t]*([-+]?[0-9]*\\.?[0-9]*)"));

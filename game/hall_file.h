@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace game {
 
@@ -27,6 +28,9 @@ HallTable initialTable();
 // ignored.
 void apply(const QByteArray &bytes, HallTable &table);
 QByteArray bytes(const HallTable &table);
+
+// The place that a final score takes: the first whose score it beats.
+std::optional<int> placeFor(const HallTable &table, double score);
 
 // The number at the start of a score text, leading blanks skipped; 0 when
 // the text does not begin with one.

@@ -69,20 +69,4 @@ std::string levelBytes(const std::vector<Block> &blocks)
     return bytes;
 }
 
-bool writeLevel(const std::filesystem::path &file, const std::vector<Block> &blocks)
-{
-    const std::string bytes = levelBytes(blocks);
-    // An existing file is opened for update, so that it is overwritten in
-    // place and keeps its length; only a missing file is created, since
-    // opening for output alone would empty it.
-    std::error_code error;
-    const bool exists = std::filesystem::exists(file, error);
-    std::fstream out(file, exists ? std::ios::in | std::ios::out | std::ios::binary : std::ios::out | std::ios::binary);
-    if (!out.is_open())
-        return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    return out.good();
-}
-
 } // namespace levelfile

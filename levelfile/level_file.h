@@ -25,11 +25,7 @@ std::optional<std::vector<Block>> readLevel(const std::filesystem::path &file);
 std::vector<Block> parseLevel(const char *data, std::size_t size);
 
 // The bytes of a level file holding blocks: the count, then the records.
-std::string levelBytes(const std::vector<Block> &blocks);
-
-// Writes count and records from the first byte on without shortening the
-// file, so the tail of a longer old file stays behind the new data.
 // The count field is blocks.size() + 1, wrapped to 16 bits.
-bool writeLevel(const std::filesystem::path &file, const std::vector<Block> &blocks);
+std::string levelBytes(const std::vector<Block> &blocks);
 
 } // namespace levelfile

@@ -71,7 +71,8 @@ class Session:
 
     def install(self, build):
         """cmake --install below a prefix with a blank, checked, then moved as the tree can be as a whole."""
-        prefix, moved = self.folder / "korvo prefix", self.folder / "moved"
+        # Moved to a name that is not UTF-8 (the byte 0xF8, "ř" in Latin-2), which the programs find all the same.
+        prefix, moved = self.folder / "korvo prefix", self.folder / os.fsdecode(b"moved lat\xf8in")
         run("cmake", "--install", build, "--prefix", prefix, timeout=120)
         folder, share = prefix / "lib" / "korvo", prefix / "share"
         levels = range(int((folder / "levels" / "levels.ini").read_text().split()[0]))

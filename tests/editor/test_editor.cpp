@@ -121,47 +121,63 @@ private slots:
     {
         const struct {
             const char *name;
-            QByteArray contents; // a folder when empty
-            QString blocks;      // after a press at 18,9, the load and a press at 0,0
+            QByteArray contents;
+            QString blocks; // after a press at 18,9, the load and a press at 0,0
         } rows[] = {
             {"count -32768 before a record", int16s({-32768, 135, 135}), "0,0"},
             {"32766 blocks on one cell, and none more", int16s({32767}) + int16s({135, 135}).repeated(32766),
              QStringList(32766, "135,135").join(' ')},
             {"blocks far off the map", int16s({3, -32768, 32767, 32767, -32768}), "32767,-32768 -32768,32767 0,0"},
-            {"a folder", {}, "18,9 0,0"},
+            {"a folder", "<folder>", "18,9 0,0"},
+            {"a FIFO", "<fifo>", "18,9 0,0"},
         };
+        const Deadline deadline(60);
         for (const auto &row : rows) {
             EditorRun editor;
             const auto file = editor.levels / "level0.lvl";
-            if (row.contents.isEmpty())
-                std::filesystem::create_directory(file);
-            else
-                editor.write(file, row.contents);
+            editor.put(file, row.contents);
             const auto before = snapshot(file);
             editor.press({18, 9});
             editor.load(file);
             editor.press({0, 0});
             editor.save("copy.lvl");
             QCOMPARE(named(row.name, editor.blocks()), named(row.name, row.blocks));
-            QCOMPARE(editor.dialogs.messages(), row.contents.isEmpty() ? QStringList{fileMessage(file, "načíst")} : QStringList());
+            QCOMPARE(editor.dialogs.messages(), row.contents.startsWith('<') ? QStringList{fileMessage(file, "načíst")} : QStringList());
             editor.load("copy.lvl");
             QCOMPARE(named(row.name, editor.blocks()), named(row.name, row.blocks));
             QVERIFY2(snapshot(file) == before, row.name);
         }
     }
 
-    // A save that the file system refuses is reported; the map and what stood there stay.
+    // A save that the file system refuses, at once or part way, is reported; the map and what
+    // stood there stay, byte for byte, and a new file is not left behind.
     void cannotSave()
     {
-        for (const char *target : {"levels/level0.lvl", "gone/level0.lvl", "levels/levels.ini/level0.lvl"}) {
+        const struct {
+            const char *name, *target; QByteArray contents; Fault::Kind fault = Fault::None;
+        } rows[] = {
+            {"onto a folder", "levels/level0.lvl", "<folder>"},
+            {"into a missing folder", "gone/level0.lvl", "<folder>"},
+            {"below a file", "levels/levels.ini/level0.lvl", "<folder>"},
+            {"into a FIFO", "levels/level0.lvl", "<fifo>"},
+            {"through a link to a device", "levels/level0.lvl", "<device link>"},
+            {"the disk full part way", "levels/level0.lvl", int16s({2, 9, 9}), Fault::Filling},
+            {"a new file on a full disk", "levels/level0.lvl", "<missing>", Fault::FullDisk},
+        };
+        const Deadline deadline(60);
+        for (const auto &row : rows) {
             EditorRun editor;
-            std::filesystem::create_directory(editor.levels / "level0.lvl");
+            editor.put(editor.levels / "level0.lvl", row.contents);
             const auto before = snapshot(editor.path());
             editor.press({18, 9});
-            editor.save(editor.path() / target);
-            QCOMPARE(named(target, editor.blocks() + ' ' + editor.dialogs.messages().join(' ')),
-                     named(target, "18,9 " + fileMessage(editor.path() / target, "uložit")));
-            QVERIFY2(snapshot(editor.path()) == before, target);
+            editor.press({0, 0});
+            {
+                const Fault faulty(row.fault, editor.levels, "level0.lvl");
+                editor.save(editor.path() / row.target);
+            }
+            QCOMPARE(named(row.name, editor.blocks() + ' ' + editor.dialogs.messages().join(' ')),
+                     named(row.name, "18,9 0,0 " + fileMessage(editor.path() / row.target, "uložit")));
+            QVERIFY2(snapshot(editor.path()) == before, row.name);
         }
     }
 

@@ -27,18 +27,13 @@ const QByteArray storedHall("Jana\r\n950\r\nPetr\r\n700\r\nH\xF2up\r\n600\r\nEva
 const char *const cannotRaise = "This plugin does not support raise()";
 const char *const cannotHint = "This plugin does not support propagateSizeHints()";
 
-// The stored hall and a saved game of the first level, then relative replaced by contents,
-// "<folder>" or "<missing>".
+// The stored hall and a saved game of the first level, then relative replaced by contents.
 void fill(const TempProgramFolder &folder, const std::filesystem::path &relative, const QByteArray &contents)
 {
     folder.write("data/hal.hal", storedHall);
     folder.write("data/user.pla", storedGame);
     if (!relative.empty())
-        std::filesystem::remove_all(folder.path() / relative);
-    if (contents == "<folder>")
-        std::filesystem::create_directory(folder.path() / relative);
-    else if (!relative.empty() && contents != "<missing>")
-        folder.write(relative, contents);
+        folder.put(relative, contents);
 }
 
 // Presses the arrow key that starts a shortest way to food, around walls and the body (a body
@@ -456,10 +451,13 @@ private slots:
             {"1e9: one level a stage", "levels/levels.ini", "1e9\r\n", stored + "0", nextStage, int16s({3, 0, 0, 7, 180})},
             {"-5: no stage ends", "levels/levels.ini", "-5\r\n", stored + "0", nextLevel, next},
             {"no level count", "levels/levels.ini", "<missing>", "", refused, storedGame},
+            {"a FIFO for the level count", "levels/levels.ini", "<fifo>", "", refused, storedGame},
+            {"a FIFO for a level", "levels/level0.lvl", "<fifo>", stored + "0", nextLevel, next},
             {"32766 walls on the food's cell", "levels/level0.lvl", full, stored + "32766", nextLevel, next},
             {"walls far off the playfield", "levels/level0.lvl", int16s({3, -32768, 32767, 32767, -32768}), stored + "2", nextLevel, next},
             {"a folder for a level", "levels/level0.lvl", "<folder>", stored + "0", nextLevel, next},
             {"no saved game", "data/user.pla", "<missing>", "0 ms, 0 1 3 12, snake 3, food 0, walls 0, Síň slávy", "", ""},
+            {"a FIFO for the saved game", "data/user.pla", "<fifo>", "0 ms, 0 1 3 12, snake 3, food 0, walls 0, Síň slávy", "", ""},
             {"level index 7 beyond 3 levels", "data/user.pla", int16s({3, 7, 840, 6, 200}),
              "200 ms, 840 8 3 12, snake 6, food 4, walls 0", nextLevel, int16s({3, 8, 960, 3, 200})},
             {"a snake on every cell", "data/user.pla", int16s({2, 1, 120, 900, 1}), "1 ms, 120 2 2 12, snake 900, food 4, walls 0",
@@ -467,6 +465,7 @@ private slots:
             {"one life at 81 ms, the last level", "data/user.pla", int16s({1, 2, 240, 6, 81}),
              "81 ms, 240 3 1 12, snake 6, food 4, walls 0", nextStage, int16s({1, 0, 0, 7, 61})},
         };
+        const Deadline deadline(60);
         for (const Row &row : rows) {
             TempProgramFolder folder;
             fill(folder, row.file, row.contents);
@@ -481,6 +480,42 @@ private slots:
             QVERIFY2(game.dialogs.messages() == (row.message.isEmpty() ? QStringList() : QStringList{row.message + path}), row.name);
             QVERIFY2(folder.read("data/user.pla") == row.saved && folder.read("data/hal.hal") == storedHall, row.name);
             QVERIFY2(snapshot(folder.path() / "levels") == levels, row.name);
+        }
+    }
+
+    // A hall that another game or a hand changed during a run is kept: a run without an entry leaves
+    // it, and a run's entry takes its place in the table now on disk, which the window then shows.
+    void hallSharedWithOthers()
+    {
+        const QByteArray byHand = "Ruka\r\n9999\r\n";
+        const QByteArray afterOther = "Zden\xECk\r\n1500\r\n" + storedHall.mid(storedHall.indexOf("Petr"));
+        struct Row { const char *name; bool otherEntry; QByteArray edit; int score; QByteArray stored; };
+        const Row rows[] = {
+            {"another game's entry", true, {}, 0, afterOther},
+            {"entries of both", true, {}, 650, afterOther.left(afterOther.indexOf("H")) + "Iva\r\n650\r\nEva\r\n401\r\n\r\n5\r\n"},
+            {"a hand edit", false, byHand, 0, byHand},
+            {"a hand edit and an entry", false, byHand, 650,
+             byHand + "Amat\xE9r\r\n800\r\nIva\r\n650\r\nVoby\xE8" "ejnej-kolik\r\n400\r\nNikdo\r\n200\r\n"},
+        };
+        for (const Row &row : rows) {
+            TempProgramFolder folder;
+            fill(folder, "", {});
+            GameRun mine(folder.path());
+            if (row.otherEntry) {
+                GameRun other(folder.path());
+                other.form.mnNova_Click();
+                QTest::ignoreMessage(QtWarningMsg, cannotRaise);
+                other.endWithScore(1500, QStringLiteral("Zdeněk"));
+                other.form.close();
+            } else
+                folder.write("data/hal.hal", row.edit);
+            mine.form.mnNova_Click();
+            if (row.score)
+                QTest::ignoreMessage(QtWarningMsg, cannotRaise);
+            mine.endWithScore(std::int16_t(row.score), "Iva");
+            mine.form.close();
+            QVERIFY2(folder.read("data/hal.hal") == row.stored && (!row.score || mine.hall() == GameRun(folder.path()).hall()), row.name);
+            QVERIFY2(mine.dialogs.messages() == QStringList{"THE END: Chcípls..."}, row.name);
         }
     }
 
@@ -499,7 +534,11 @@ private slots:
             {"data read-only, the disk full at the hall's length", "", {}, Fault::ReadOnlyFilling, true, true, true, false},
             {"hal.hal a folder", "data/hal.hal", "<folder>", Fault::None, true, false, true, false},
             {"hal.hal unreadable", "", {}, Fault::Unreadable, true, false, true, false},
+            {"hal.hal a FIFO", "data/hal.hal", "<fifo>", Fault::None, true, false, true, false},
+            {"hal.hal a link to a device", "data/hal.hal", "<device link>", Fault::None, true, false, true, false},
+            {"user.pla a link to a device", "data/user.pla", "<device link>", Fault::None, false, true, false, true},
         };
+        const Deadline deadline(60);
         for (const Row &row : rows) {
             TempProgramFolder folder;
             fill(folder, row.replaced, row.contents);

@@ -184,6 +184,8 @@ private slots:
                  {"over a longer file", Fault::None, "the old content", true},
                  {"a new file", Fault::None, "<missing>", true},
                  {"onto a folder", Fault::None, "<folder>", false},
+                 {"onto a FIFO", Fault::None, "<fifo>", false},
+                 {"through a link to a device", Fault::None, "<device link>", false},
                  {"in place in a read-only folder", Fault::ReadOnly, "the old content", true},
                  {"no new file in a read-only folder", Fault::ReadOnly, "<missing>", false},
                  {"read-only folder and file", Fault::ReadOnlyFiles, "the old content", false},
@@ -192,10 +194,7 @@ private slots:
             TempProgramFolder folder; // hal.hal's length is where the filling disk ends
             const std::filesystem::path data = folder.path() / "data";
             folder.write("data/hal.hal", "the hall");
-            if (before == "<folder>")
-                std::filesystem::create_directory(data / "user.pla");
-            else if (before != "<missing>")
-                folder.write("data/user.pla", before);
+            folder.put("data/user.pla", before);
             auto expected = snapshot(data);
             if (replaced)
                 expected["user.pla"] = "new content";
@@ -221,17 +220,33 @@ private slots:
         QCOMPARE(folder.read("data/hal.hal"), QByteArray("the hall"));
     }
 
-    // Up to the limit from the start of a file; nothing from a folder, a missing or an unreadable file.
+    // Up to the limit from the start of a file, in a folder whose name is not UTF-8 too; nothing from
+    // a folder, a FIFO, a missing or an unreadable file.
     void readsFileStarts()
     {
         TempProgramFolder folder;
-        const std::filesystem::path data = folder.path() / "data";
-        folder.write("data/hal.hal", "0123456789");
+        const std::filesystem::path data = folder.path() / "data" / "lat\xF8in";
+        std::filesystem::create_directory(data);
+        folder.write(data / "hal.hal", "0123456789");
+        folder.put(data / "fifo", "<fifo>");
+        const Deadline deadline(60);
         QCOMPARE(platform::readFileStart(data / "hal.hal", 4), std::optional<QByteArray>("0123"));
+        QCOMPARE(platform::readFileStart(data / "fifo", 4), std::nullopt);
         QCOMPARE(platform::readFileStart(data, 4), std::nullopt);
         QCOMPARE(platform::readFileStart(data / "missing", 4), std::nullopt);
-        const Fault unreadable(Fault::Unreadable, data);
-        QCOMPARE(platform::readFileStart(data / "hal.hal", 4), std::nullopt);
+        {
+            const Fault unreadable(Fault::Unreadable, data);
+            QCOMPARE(platform::readFileStart(data / "hal.hal", 4), std::nullopt);
+        }
+        std::filesystem::remove_all(data); // a name that the temporary folder cannot remove
+    }
+
+    // A name's bytes come back from its text as they were, UTF-8 or not.
+    void keepsNameBytes()
+    {
+        for (const char *name : {"/hra/lat\xC5\x99in", "/hra/lat\xF8in", "\xED\xA0\x80\xC0\x80\xFF", "\xF0\x9F\x90\x8D\xF0\x9F"})
+            QVERIFY2(platform::toPath(platform::toQString(name)) == name, name);
+        QCOMPARE(platform::toQString("/hra/lat\xC5\x99in"), QStringLiteral("/hra/latřin"));
     }
 };
 

@@ -21,26 +21,35 @@ inline std::map<std::string, QByteArray> snapshot(const std::filesystem::path &p
 {
     const auto bytes = [](const std::filesystem::path &file) {
         QFile in(platform::toQString(file));
+        if (!std::filesystem::is_regular_file(file))
+            return QByteArray(std::filesystem::is_directory(file) ? "<folder>" : "<other>");
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<unreadable>");
     };
     std::map<std::string, QByteArray> entries;
-    if (std::filesystem::is_regular_file(path))
+    if (std::filesystem::exists(path) && !std::filesystem::is_directory(path))
         entries[""] = bytes(path);
     if (std::filesystem::is_directory(path)) {
         for (const auto &entry : std::filesystem::recursive_directory_iterator(path))
-            entries[std::filesystem::relative(entry.path(), path).string()] = entry.is_directory() ? "<folder>" : bytes(entry.path());
+            entries[std::filesystem::relative(entry.path(), path).string()] = bytes(entry.path());
     }
     return entries;
 }
+
+// Fails the test program if the scope lasts longer than seconds, as a read that waited on a FIFO would.
+struct Deadline {
+    explicit Deadline(unsigned seconds) { alarm(seconds); }
+    ~Deadline() { alarm(0); }
+};
 
 // A fault of the file system for as long as the object lives. A read-only
 // data folder still lets the game write the files in it that are writable.
 class Fault
 {
 public:
-    enum Kind { None, ReadOnly, ReadOnlyFiles, FullDisk, ReadOnlyFilling, Unreadable };
+    enum Kind { None, ReadOnly, ReadOnlyFiles, FullDisk, ReadOnlyFilling, Filling, Unreadable };
 
-    Fault(Kind kind, const std::filesystem::path &data)
+    // The disk fills at the length of data / filled.
+    Fault(Kind kind, const std::filesystem::path &data, const std::filesystem::path &filled = "hal.hal")
     {
         using std::filesystem::perms;
         if (kind == ReadOnlyFiles) {
@@ -58,11 +67,11 @@ public:
             lowered[0].effective &= ~(1U << CAP_DAC_OVERRIDE | 1U << CAP_DAC_READ_SEARCH);
             syscall(SYS_capset, &header, lowered.data());
         }
-        if (kind == FullDisk || kind == ReadOnlyFilling) {
-            // No file may grow past the limit (none at all, or the stored hall's length), and a
+        if (kind == FullDisk || kind == ReadOnlyFilling || kind == Filling) {
+            // No file may grow past the limit (none at all, or the filled file's length), and a
             // write that would fails instead of ending the process.
             getrlimit(RLIMIT_FSIZE, &limit);
-            const rlimit lowered{kind == FullDisk ? 0 : std::filesystem::file_size(data / "hal.hal"), limit.rlim_max};
+            const rlimit lowered{kind == FullDisk ? 0 : std::filesystem::file_size(data / filled), limit.rlim_max};
             setrlimit(RLIMIT_FSIZE, &lowered);
             std::signal(SIGXFSZ, SIG_IGN);
             limited = true;
