@@ -2,6 +2,8 @@
 // clearing them all.
 #include "editor/form1.h"
 
+#include "levelfile/grid.h"
+
 #include <QPainter>
 
 #include <cmath>
@@ -10,16 +12,7 @@
 namespace editor {
 namespace {
 
-constexpr int cellSize = platform::SpriteCollection::spriteSize;
 const QColor gridColour(128, 0, 0);
-
-// The largest multiple of the cell size not above value.
-std::int16_t snapped(std::int16_t value)
-{
-    while (value % cellSize != 0)
-        --value;
-    return value;
-}
 
 } // namespace
 
@@ -37,9 +30,10 @@ void Form1::Form_Load()
     // rectangles, the same pixels as drawn lines at a sixth of the cost: a
     // drawn vertical line goes a pixel at a time, a noticeable part of the
     // window's start.
-    for (i = -1; i <= 270; i += cellSize) {
-        painter.fillRect(i, 0, 1, 271, gridColour);
-        painter.fillRect(0, i, 271, 1, gridColour);
+    constexpr int end = grid::side * grid::cell;
+    for (i = -1; i <= end; i += grid::cell) {
+        painter.fillRect(i, 0, 1, end + 1, gridColour);
+        painter.fillRect(0, i, end + 1, 1, gridColour);
     }
     Picture1->update();
 }
@@ -58,7 +52,7 @@ void Form1::mapPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, 
 bool Form1::blockShownAt(QPoint position) const
 {
     for (const platform::Sprite &block : Image1.all()) {
-        if (block.visible && QRect(block.left, block.top, cellSize, cellSize).contains(position))
+        if (block.visible && QRect(block.left, block.top, grid::cell, grid::cell).contains(position))
             return true;
     }
     return false;
@@ -70,7 +64,7 @@ void Form1::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, std::int1
     // The element count is a 16-bit number; a block more would not fit it.
     if (Image1.size() == std::numeric_limits<std::int16_t>::max())
         return;
-    Image1.add(snapped(y), snapped(x));
+    Image1.add(grid::snap(y), grid::snap(x));
 }
 
 void Form1::removeBlocks()

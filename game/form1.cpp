@@ -5,6 +5,7 @@
 #include "game/form2.h"
 #include "game/form3.h"
 #include "game/label_style.h"
+#include "levelfile/grid.h"
 #include "levelfile/level_count.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
@@ -21,7 +22,7 @@ namespace game {
 
 Form1::Form1(platform::Dialogs &dialogs, platform::RandomSource &random, std::filesystem::path folder, QWidget *parent)
     : QMainWindow(parent)
-    , Image1({261, 261, true})
+    , Image1({grid::start, grid::start, true})
     , Image2({224, 120, false})
     , Image3({112, 104, false})
     , Timer1([this] { Timer1_Timer(); })

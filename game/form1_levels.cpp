@@ -2,30 +2,28 @@
 // items on cells free of walls), the next level and the next stage.
 #include "game/form1.h"
 
+#include "levelfile/grid.h"
+#include "levelfile/int16.h"
 #include "levelfile/level_file.h"
 #include "platform/clock_random.h"
 
 #include <QLabel>
 
-#include <array>
 #include <cmath>
-#include <utility>
 
 namespace game {
 namespace {
 
-// A random coordinate on the grid, 9 to 252.
+using levelfile::wrapInt16;
+
+// A random coordinate of a food cell: a pixel drawn from those of the food
+// cells, snapped to its cell, so that each cell is as likely.
 std::int16_t randomCoordinate(platform::RandomSource &random)
 {
-    const auto drawn = static_cast<int>(std::floor(random.next() * 252)) + 9;
-    return static_cast<std::int16_t>(drawn - drawn % 9);
+    constexpr int pixels = grid::lastFood + grid::cell - grid::firstFood;
+    const int drawn = static_cast<int>(std::floor(random.next() * pixels)) + grid::firstFood;
+    return grid::snap(drawn);
 }
-
-// Where a food item on a wall looks for a free cell, as (top, left) steps,
-// each step taken from where the one before left it.
-constexpr std::array<std::pair<std::int16_t, std::int16_t>, 8> repairSteps{{
-    {+9, +9}, {-9, -9}, {-9, +9}, {+9, -9}, {-9, 0}, {+9, 0}, {0, +9}, {0, -9},
-}};
 
 } // namespace
 
@@ -64,15 +62,15 @@ void Form1::repairFood(int index)
     for (int k = 1; k < m; ++k) {
         if (Image2.top(index) != Image3.top(k) || Image2.left(index) != Image3.left(k))
             continue;
-        for (const auto &[ax, bx] : repairSteps)
-            je_tamm(static_cast<std::int16_t>(index), ax, bx);
+        for (const auto &[ax, bx] : grid::repairSteps)
+            je_tamm(wrapInt16(index), ax, bx);
     }
 }
 
 void Form1::je_tamm(std::int16_t fx, std::int16_t ax, std::int16_t bx)
 {
-    const auto top = static_cast<std::int16_t>(Image2.top(fx) + ax);
-    const auto left = static_cast<std::int16_t>(Image2.left(fx) + bx);
+    const std::int16_t top = wrapInt16(Image2.top(fx) + ax);
+    const std::int16_t left = wrapInt16(Image2.left(fx) + bx);
     const int m = Image3.size();
     for (int k = 1; k < m; ++k) {
         if (Image3.top(k) == top && Image3.left(k) == left)
@@ -88,17 +86,17 @@ void Form1::reset_snake()
     vert = 1;
     diry = -1;
     horiz = 0;
-    Image1.setTop(0, 261);
-    Image1.setLeft(0, 261);
+    Image1.setTop(0, grid::start);
+    Image1.setLeft(0, grid::start);
     for (int i = 1; i < Image1.size(); ++i) {
-        Image1.setTop(i, 270);
-        Image1.setLeft(i, 270);
+        Image1.setTop(i, grid::parked);
+        Image1.setLeft(i, grid::parked);
     }
 }
 
 void Form1::completeStage()
 {
-    rychlost = static_cast<std::int16_t>(rychlost - 20);
+    rychlost = wrapInt16(rychlost - 20);
     Timer1.setInterval(rychlost);
     // A saved game may hold an interval that never passes through 60; any
     // interval of 60 or less after a stage wins, so it never reaches 0.

@@ -1,6 +1,8 @@
 // The game tick, steering and eating.
 #include "game/form1.h"
 
+#include "levelfile/grid.h"
+#include "levelfile/int16.h"
 #include "platform/playfield.h"
 
 #include <QLabel>
@@ -8,12 +10,7 @@
 namespace game {
 namespace {
 
-constexpr std::int16_t step = 9;
-
-std::int16_t wrapped(int value)
-{
-    return static_cast<std::int16_t>(value);
-}
+using levelfile::wrapInt16;
 
 bool sameCell(const platform::Sprite &a, const platform::Sprite &b)
 {
@@ -29,8 +26,8 @@ void Form1::Timer1_Timer()
         Image1.setTop(i, Image1.top(i - 1));
         Image1.setLeft(i, Image1.left(i - 1));
     }
-    Image1.setTop(0, wrapped(Image1.top(0) + wrapped(vert * diry * step)));
-    Image1.setLeft(0, wrapped(Image1.left(0) + wrapped(horiz * dirx * step)));
+    Image1.setTop(0, wrapInt16(Image1.top(0) + wrapInt16(vert * diry * grid::cell)));
+    Image1.setLeft(0, wrapInt16(Image1.left(0) + wrapInt16(horiz * dirx * grid::cell)));
 
     const platform::Sprite head = Image1[0];
     for (int i = 1; i < n; ++i) {
@@ -97,21 +94,21 @@ void Form1::eat_food()
             continue;
         growSnake();
         Image2.setVisible(f, false);
-        remaining = wrapped(remaining - 1);
+        remaining = wrapInt16(remaining - 1);
         Label8->setNum(remaining);
-        score = wrapped(score + 10);
+        score = wrapInt16(score + 10);
         Label2->setNum(score);
-        eaten = wrapped(eaten + 1);
+        eaten = wrapInt16(eaten + 1);
         if (eaten != 4)
             continue;
 
-        batches = wrapped(batches + 1);
+        batches = wrapInt16(batches + 1);
         if (batches != 3) {
             setup_level();
             return;
         }
-        level = wrapped(level + 1);
-        Label4->setNum(wrapped(level + 1));
+        level = wrapInt16(level + 1);
+        Label4->setNum(wrapInt16(level + 1));
         remaining = 12;
         Label8->setNum(remaining);
         if (level == levels)

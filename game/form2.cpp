@@ -3,6 +3,8 @@
 
 #include "game/form1.h"
 #include "game/label_style.h"
+#include "levelfile/grid.h"
+#include "levelfile/int16.h"
 #include "platform/clickable_label.h"
 #include "platform/pictures.h"
 #include "platform/playfield.h"
@@ -59,8 +61,8 @@ void Form2::Timer1_Timer()
         Image1.setTop(k, Image1.top(k - 1));
         Image1.setLeft(k, Image1.left(k - 1));
     }
-    Image1.setTop(0, static_cast<std::int16_t>(Image1.top(0) + diry * vert * 9));
-    Image1.setLeft(0, static_cast<std::int16_t>(Image1.left(0) + dirx * horiz * 9));
+    Image1.setTop(0, levelfile::wrapInt16(Image1.top(0) + diry * vert * grid::cell));
+    Image1.setLeft(0, levelfile::wrapInt16(Image1.left(0) + dirx * horiz * grid::cell));
     turnCorners();
 
     const QString turning = Label2->text();

@@ -2,6 +2,8 @@
 // five 16-bit signed little-endian integers.
 #pragma once
 
+#include "levelfile/grid.h"
+
 #include <QByteArray>
 
 #include <cstdint>
@@ -18,7 +20,7 @@ struct SavedGame {
 
     static constexpr int fileSize = 10;
     // The most sprites a snake can have: one on every cell of the field.
-    static constexpr int longestSnake = 30 * 30;
+    static constexpr int longestSnake = grid::side * grid::side;
 
     QByteArray bytes() const;
     // The game the bytes hold, or nullopt when they are too short or hold

@@ -6,11 +6,18 @@
 
 namespace levelfile {
 
+// The low 16 bits of value as a signed integer: the files' integers, and
+// the game's counters and positions that they hold, wrap around.
+constexpr std::int16_t wrapInt16(int value)
+{
+    return static_cast<std::int16_t>(value);
+}
+
 inline std::int16_t readInt16(const char *bytes)
 {
     const auto low = static_cast<unsigned char>(bytes[0]);
     const auto high = static_cast<unsigned char>(bytes[1]);
-    return static_cast<std::int16_t>(low | (high << 8));
+    return wrapInt16(low | (high << 8));
 }
 
 // Appends the two bytes of value to any container of char.

@@ -4,6 +4,8 @@
 #include "levelfile/input_file.h"
 
 #include <limits>
+#include <sstream>
+#include <string>
 
 namespace levelfile {
 namespace {
@@ -93,30 +95,32 @@ private:
 
 } // namespace
 
-std::optional<std::int16_t> parseLevelCount(std::string_view line)
+std::optional<std::int16_t> parseLevelCount(std::istream &line)
 {
     NumberReader reader;
-    for (char c : line) {
+    for (char c; line.get(c);) {
         if (!reader.feed(c))
             break;
     }
     return reader.value();
 }
 
+std::optional<std::int16_t> parseLevelCount(std::string_view line)
+{
+    std::istringstream in{std::string(line)};
+    return parseLevelCount(in);
+}
+
+// A line end ends the number too, so the parser reads no further.
 std::optional<std::int16_t> readLevelCount(const std::filesystem::path &file)
 {
     auto opened = openForReading(file);
     if (!opened)
         return std::nullopt;
-    std::ifstream &in = *opened;
-    NumberReader reader;
-    for (char c; in.get(c);) {
-        if (c == '\r' || c == '\n' || !reader.feed(c))
-            break;
-    }
-    if (in.bad())
+    const auto count = parseLevelCount(*opened);
+    if (opened->bad())
         return std::nullopt;
-    return reader.value();
+    return count;
 }
 
 } // namespace levelfile

@@ -8,13 +8,8 @@
 #include <stdexcept>
 #include <unistd.h>
 
-namespace file_access {
+namespace levels {
 namespace {
-
-[[noreturn]] void fail(const std::filesystem::path &file, const std::string &what)
-{
-    throw std::runtime_error(file.string() + ": " + what);
-}
 
 [[noreturn]] void failWithReason(const std::filesystem::path &file, const std::string &what, int error = errno)
 {
@@ -78,6 +73,11 @@ int writeNew(const std::filesystem::path &file, const std::string &bytes)
 
 } // namespace
 
+void fail(const std::filesystem::path &file, const std::string &what)
+{
+    throw std::runtime_error(file.string() + ": " + what);
+}
+
 std::uintmax_t regularSize(const std::filesystem::path &file)
 {
     const auto type = typeOf(file);
@@ -130,4 +130,4 @@ void writeOut(const std::string &bytes)
         failWithReason("standard output", "cannot be written");
 }
 
-} // namespace file_access
+} // namespace levels

@@ -9,7 +9,10 @@
 #include <optional>
 #include <string>
 
-namespace file_access {
+namespace levels {
+
+// Throws std::runtime_error, "FILE: what".
+[[noreturn]] void fail(const std::filesystem::path &file, const std::string &what);
 
 // A level file's length at the most: a count, and 32766 blocks of 4 bytes.
 constexpr std::size_t largestLevelFile = 2 + 32766 * 4;
@@ -28,4 +31,4 @@ void writeWhole(const std::filesystem::path &file, const std::string &bytes);
 // Writes the bytes to standard output; throws, saying why, when that fails.
 void writeOut(const std::string &bytes);
 
-} // namespace file_access
+} // namespace levels

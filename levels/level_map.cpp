@@ -6,24 +6,19 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <stdexcept>
 #include <utility>
 
+namespace levels {
 namespace {
 
+using grid::side;
 using levelfile::Block;
 
-constexpr int cellSize = 9;
 constexpr int startCells = 11; // the snake's start cell and the ten above it
 // Far more than 30 lines of 30 cells with CR LF ends, so that every fault
 // of a map of some thirty lines is named.
 constexpr std::size_t largestMap = 64 * 1024;
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-
-// The steps of the game's repair of food on a wall, as (top, left).
-constexpr std::array<std::pair<std::int16_t, std::int16_t>, 8> repairSteps{{
-    {+9, +9}, {-9, -9}, {-9, +9}, {+9, -9}, {-9, 0}, {+9, 0}, {0, +9}, {0, -9},
-}};
 
 std::string cellName(int row, int column)
 {
@@ -34,7 +29,7 @@ std::string cellName(int row, int column)
 // too: row 0 is the one above it.
 std::string cellName(Block position)
 {
-    return cellName(position.top / cellSize, position.left / cellSize);
+    return cellName(position.top / grid::cell, position.left / grid::cell);
 }
 
 std::string lineName(int line)
@@ -59,12 +54,12 @@ std::string characterName(char c)
 
 bool inside(int row, int column)
 {
-    return row >= 0 && row < LevelMap::side && column >= 0 && column < LevelMap::side;
+    return row >= 0 && row < side && column >= 0 && column < side;
 }
 
 bool onGrid(std::int16_t position)
 {
-    return position >= 0 && position < LevelMap::side * cellSize && position % cellSize == 0;
+    return position >= 0 && position < side * grid::cell && position % grid::cell == 0;
 }
 
 // Why bytes of this size and count are no level file as the editor writes
@@ -87,17 +82,17 @@ std::string levelFileFault(std::uintmax_t size, int count)
 } // namespace
 
 LevelMap::LevelMap(std::filesystem::path file)
-    : file_(std::move(file))
+    : file(std::move(file))
 {
 }
 
 LevelMap LevelMap::read(const std::filesystem::path &file)
 {
     LevelMap map(file);
-    file_access::regularSize(file);
-    const auto text = file_access::readAtMost(file, largestMap);
+    regularSize(file);
+    const auto text = readAtMost(file, largestMap);
     if (text->size() > largestMap)
-        map.fail("holds more than " + std::to_string(largestMap) + " bytes; a map is 30 lines of 30 cells");
+        fail(file, "holds more than " + std::to_string(largestMap) + " bytes; a map is 30 lines of 30 cells");
     map.parse(*text);
     return map;
 }
@@ -133,7 +128,7 @@ void LevelMap::parseLine(int line, std::string_view cells)
         if (cell != '#' && cell != '.')
             addFault(lineName(line) + ", column " + std::to_string(column + 1) + ": " + characterName(cell)
                      + ", where a cell is '#' or '.'");
-        walls_[line - 1][column] = cell == '#';
+        walls[line - 1][column] = cell == '#';
     }
     if (cells.size() > side)
         addFault(lineName(line) + ", column 31: " + characterName(cells[side]) + " after the line's 30 cells");
@@ -144,18 +139,18 @@ void LevelMap::parseLine(int line, std::string_view cells)
 LevelMap LevelMap::ofLevel(const std::filesystem::path &file)
 {
     LevelMap map(file);
-    const auto size = file_access::regularSize(file);
-    const std::string bytes = *file_access::readAtMost(file, file_access::largestLevelFile);
+    const auto size = regularSize(file);
+    const std::string bytes = *readAtMost(file, largestLevelFile);
     const std::string fault = levelFileFault(size, bytes.size() < 2 ? 0 : levelfile::readInt16(bytes.data()));
     if (!fault.empty())
-        map.fail("no level file: " + fault);
+        fail(file, "no level file: " + fault);
     const auto blocks = levelfile::parseLevel(bytes.data(), bytes.size());
     for (std::size_t k = 0; k < blocks.size(); ++k) {
         const auto [top, left] = blocks[k];
         if (!onGrid(top) || !onGrid(left))
-            map.fail("block " + std::to_string(k + 1) + " at top " + std::to_string(top) + ", left " + std::to_string(left)
+            fail(file, "block " + std::to_string(k + 1) + " at top " + std::to_string(top) + ", left " + std::to_string(left)
                      + " stands off the grid's cells, whose top and left are multiples of 9 from 0 to 261");
-        map.walls_[top / cellSize][left / cellSize] = true;
+        map.walls[top / grid::cell][left / grid::cell] = true;
     }
     return map;
 }
@@ -168,7 +163,7 @@ void LevelMap::checkPlayable()
 
 const std::vector<std::string> &LevelMap::faults() const
 {
-    return faults_;
+    return found;
 }
 
 void LevelMap::checkStart()
@@ -180,15 +175,14 @@ void LevelMap::checkStart()
     }
 }
 
-// Food is drawn on the 28 x 28 cells off the outer rows and columns.
 void LevelMap::checkFood()
 {
     const Cells reached = reach();
-    for (std::int16_t top = cellSize; top <= 28 * cellSize; top += cellSize) {
-        for (std::int16_t left = cellSize; left <= 28 * cellSize; left += cellSize) {
+    for (std::int16_t top = grid::firstFood; top <= grid::lastFood; top += grid::cell) {
+        for (std::int16_t left = grid::firstFood; left <= grid::lastFood; left += grid::cell) {
             const Block end = foodEnd({top, left});
-            const int row = end.top / cellSize;
-            const int column = end.left / cellSize;
+            const int row = end.top / grid::cell;
+            const int column = end.left / grid::cell;
             std::string where;
             if (!inside(row, column))
                 where = "ends outside the playfield, at " + cellName(end);
@@ -197,20 +191,20 @@ void LevelMap::checkFood()
             else if (!reached[row][column])
                 where = "ends at " + cellName(end) + ", which the snake cannot reach from its start";
             if (!where.empty())
-                addFault("food drawn at " + cellName(top / cellSize, left / cellSize) + " " + where);
+                addFault("food drawn at " + cellName(top / grid::cell, left / grid::cell) + " " + where);
         }
     }
 }
 
 Block LevelMap::foodEnd(Block drawn) const
 {
-    const std::vector<Block> walls = blocks();
-    for (const Block &wall : walls) {
+    const std::vector<Block> wallBlocks = blocks();
+    for (const Block &wall : wallBlocks) {
         if (drawn != wall)
             continue;
-        for (const auto &[ax, bx] : repairSteps) {
-            const Block probe{static_cast<std::int16_t>(drawn.top + ax), static_cast<std::int16_t>(drawn.left + bx)};
-            if (std::find(walls.begin(), walls.end(), probe) == walls.end())
+        for (const auto &[ax, bx] : grid::repairSteps) {
+            const Block probe{levelfile::wrapInt16(drawn.top + ax), levelfile::wrapInt16(drawn.left + bx)};
+            if (std::find(wallBlocks.begin(), wallBlocks.end(), probe) == wallBlocks.end())
                 drawn = probe;
         }
     }
@@ -241,7 +235,7 @@ std::vector<Block> LevelMap::blocks() const
     for (int row = 0; row < side; ++row) {
         for (int column = 0; column < side; ++column) {
             if (wall(row, column))
-                blocks.push_back({static_cast<std::int16_t>(row * cellSize), static_cast<std::int16_t>(column * cellSize)});
+                blocks.push_back({static_cast<std::int16_t>(row * grid::cell), static_cast<std::int16_t>(column * grid::cell)});
         }
     }
     return blocks;
@@ -255,7 +249,7 @@ std::string LevelMap::levelFile() const
 std::string LevelMap::text() const
 {
     std::string text;
-    for (const auto &row : walls_) {
+    for (const auto &row : walls) {
         for (const bool cell : row)
             text += cell ? '#' : '.';
         text += '\n';
@@ -265,15 +259,12 @@ std::string LevelMap::text() const
 
 void LevelMap::addFault(const std::string &what)
 {
-    faults_.push_back(file_.string() + ": " + what);
-}
-
-void LevelMap::fail(const std::string &what) const
-{
-    throw std::runtime_error(file_.string() + ": " + what);
+    found.push_back(file.string() + ": " + what);
 }
 
 bool LevelMap::wall(int row, int column) const
 {
-    return walls_[row][column];
+    return walls[row][column];
 }
+
+} // namespace levels

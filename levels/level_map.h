@@ -2,6 +2,7 @@
 // free cell, the top line the playfield's top row.
 #pragma once
 
+#include "levelfile/grid.h"
 #include "levelfile/level_file.h"
 
 #include <array>
@@ -10,11 +11,11 @@
 #include <string_view>
 #include <vector>
 
+namespace levels {
+
 class LevelMap
 {
 public:
-    static constexpr int side = 30;
-
     // The map in a text file, with LF or CR LF line ends. Each fault of its
     // text goes into faults(), naming the line, the column and the character
     // found; throws std::runtime_error, naming the file, when it is no
@@ -44,7 +45,7 @@ public:
     std::string text() const;
 
 private:
-    using Cells = std::array<std::array<bool, side>, side>;
+    using Cells = std::array<std::array<bool, grid::side>, grid::side>;
 
     explicit LevelMap(std::filesystem::path file);
     void parse(std::string_view text);
@@ -54,10 +55,11 @@ private:
     Cells reach() const;
     std::vector<levelfile::Block> blocks() const;
     void addFault(const std::string &what);
-    [[noreturn]] void fail(const std::string &what) const;
     bool wall(int row, int column) const;
 
-    std::filesystem::path file_;
-    Cells walls_{};
-    std::vector<std::string> faults_;
+    std::filesystem::path file;
+    Cells walls{};
+    std::vector<std::string> found;
 };
+
+} // namespace levels

@@ -21,14 +21,10 @@
 #include <stdexcept>
 #include <vector>
 
+namespace levels {
 namespace {
 
 using Maps = std::map<int, std::filesystem::path>;
-
-[[noreturn]] void fail(const std::filesystem::path &file, const std::string &what)
-{
-    throw std::runtime_error(file.string() + ": " + what);
-}
 
 // A level index as the game names its files: decimal, without leading zeros.
 bool isIndex(const std::string &digits, std::size_t longest)
@@ -109,9 +105,9 @@ void drawMap(const std::vector<std::string> &args)
 {
     const std::string text = LevelMap::ofLevel(args[1]).text();
     if (args.size() == 4)
-        file_access::writeWhole(args[3], text);
+        writeWhole(args[3], text);
     else
-        file_access::writeOut(text);
+        writeOut(text);
 }
 
 // A game of three lives and the shortest snake at the first stage's tick,
@@ -122,13 +118,15 @@ void writeSavedGame(const std::string &level, const std::filesystem::path &file)
         fail(level, "a level index is a whole number from 0 to 32767");
     const auto n = static_cast<std::int16_t>(std::stoi(level));
     const QByteArray bytes = game::SavedGame{3, n, static_cast<std::int16_t>(n * 120), 3, 200}.bytes();
-    file_access::writeWhole(file, bytes.toStdString());
+    writeWhole(file, bytes.toStdString());
 }
 
 } // namespace
+} // namespace levels
 
 int main(int argc, char *argv[])
 {
+    using namespace levels;
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
         if (args.size() >= 2 && args[0] == "--map" && (args.size() == 2 || (args.size() == 4 && args[2] == "-o")))

@@ -6,8 +6,8 @@
 #include <iostream>
 #include <set>
 #include <sstream>
-#include <stdexcept>
 
+namespace levels {
 namespace {
 
 // The hidden file beside the shipped ones: a line per file written, its
@@ -27,69 +27,68 @@ std::uint64_t hashOf(const std::string &bytes)
 // longer than a level file is ever written.
 std::optional<std::string> firstBytes(const std::filesystem::path &file)
 {
-    return file_access::readAtMost(file, file_access::largestLevelFile);
+    return readAtMost(file, largestLevelFile);
 }
 
 } // namespace
 
 ShippedFolder::ShippedFolder(std::filesystem::path folder, std::string writer)
-    : folder_(std::move(folder))
-    , writer_(std::move(writer))
+    : folder(std::move(folder))
+    , writer(std::move(writer))
 {
-    std::istringstream record(firstBytes(folder_ / recordName).value_or(""));
+    std::istringstream record(firstBytes(this->folder / recordName).value_or(""));
     std::uint64_t hash = 0;
     std::string name;
     while (record >> std::hex >> hash && std::getline(record >> std::ws, name))
-        written_[name] = hash;
+        written[name] = hash;
 }
 
 void ShippedFolder::put(const std::string &name, const std::string &bytes)
 {
-    const auto old = firstBytes(folder_ / name);
+    const auto old = firstBytes(folder / name);
     if (!mayWrite(name, old, bytes)) {
-        noteKept(name, written_.contains(name) ? "changed since the last " + writer_ + " wrote it" : "not written by the last " + writer_,
-                 "; delete it and " + writer_ + " again for the shipped one");
+        noteKept(name, written.contains(name) ? "changed since the last " + writer + " wrote it" : "not written by the last " + writer,
+                 "; delete it and " + writer + " again for the shipped one");
         return;
     }
     if (old != bytes) {
-        std::filesystem::create_directories(folder_);
-        file_access::writeWhole(folder_ / name, bytes);
+        std::filesystem::create_directories(folder);
+        writeWhole(folder / name, bytes);
     }
-    written_[name] = hashOf(bytes);
+    written[name] = hashOf(bytes);
 }
 
 void ShippedFolder::saveRecord() const
 {
     std::ostringstream record;
-    for (const auto &[name, hash] : written_)
+    for (const auto &[name, hash] : written)
         record << std::hex << hash << ' ' << name << '\n';
-    if (firstBytes(folder_ / recordName) != record.str())
-        file_access::writeWhole(folder_ / recordName, record.str());
+    if (firstBytes(folder / recordName) != record.str())
+        writeWhole(folder / recordName, record.str());
 }
 
 void ShippedFolder::removeUnchanged()
 {
-    const std::set<std::filesystem::directory_entry> entries(std::filesystem::directory_iterator(folder_), {});
+    const std::set<std::filesystem::directory_entry> entries(std::filesystem::directory_iterator(folder), {});
     for (const auto &entry : entries) {
         const std::string name = entry.path().filename().string();
         if (name == recordName)
             continue;
-        if (!written_.contains(name) || !entry.is_regular_file())
-            noteKept(name, "not written by the " + writer_, "");
+        if (!written.contains(name) || !entry.is_regular_file())
+            noteKept(name, "not written by the " + writer, "");
         else if (!unchanged(name, *firstBytes(entry.path())))
-            noteKept(name, "changed since the " + writer_ + " wrote it", "");
+            noteKept(name, "changed since the " + writer + " wrote it", "");
         else
             std::filesystem::remove(entry.path());
     }
-    std::filesystem::remove(folder_ / recordName);
+    std::filesystem::remove(folder / recordName);
 }
 
 std::optional<std::string> ShippedFolder::contents(const std::filesystem::path &file)
 {
     auto bytes = firstBytes(file);
-    if (bytes && bytes->size() > file_access::largestLevelFile)
-        throw std::runtime_error(file.string() + ": holds more than " + std::to_string(file_access::largestLevelFile)
-                                 + " bytes, the length of the largest level file");
+    if (bytes && bytes->size() > largestLevelFile)
+        fail(file, "holds more than " + std::to_string(largestLevelFile) + " bytes, the length of the largest level file");
     return bytes;
 }
 
@@ -100,11 +99,13 @@ bool ShippedFolder::mayWrite(const std::string &name, const std::optional<std::s
 
 bool ShippedFolder::unchanged(const std::string &name, const std::string &old) const
 {
-    const auto last = written_.find(name);
-    return old.size() <= file_access::largestLevelFile && last != written_.end() && last->second == hashOf(old);
+    const auto last = written.find(name);
+    return old.size() <= largestLevelFile && last != written.end() && last->second == hashOf(old);
 }
 
 void ShippedFolder::noteKept(const std::string &name, const std::string &why, const std::string &advice) const
 {
-    std::cerr << "make_levels: kept " << (folder_ / name).string() << ": " << why << advice << '\n';
+    std::cerr << "make_levels: kept " << (folder / name).string() << ": " << why << advice << '\n';
 }
+
+} // namespace levels

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+namespace levels {
+
 class ShippedFolder
 {
 public:
@@ -26,7 +28,7 @@ public:
     // changed ones with a note, and then the record.
     void removeUnchanged();
 
-    // The bytes of a file of at most file_access::largestLevelFile bytes; nullopt when it is
+    // The bytes of a file of at most largestLevelFile bytes; nullopt when it is
     // missing. Throws when it is longer or no regular file.
     static std::optional<std::string> contents(const std::filesystem::path &file);
 
@@ -35,7 +37,9 @@ private:
     bool unchanged(const std::string &name, const std::string &old) const;
     void noteKept(const std::string &name, const std::string &why, const std::string &advice) const;
 
-    std::filesystem::path folder_;
-    std::string writer_;
-    std::map<std::string, std::uint64_t> written_; // each file's hash as last written
+    std::filesystem::path folder;
+    std::string writer;
+    std::map<std::string, std::uint64_t> written; // each file's hash as last written
 };
+
+} // namespace levels

@@ -10,15 +10,14 @@
 namespace platform {
 namespace {
 
-constexpr int cellSize = SpriteCollection::spriteSize;
 QRect spriteRect(const Sprite &sprite)
 {
-    return {sprite.left, sprite.top, cellSize, cellSize};
+    return {sprite.left, sprite.top, grid::cell, grid::cell};
 }
 
 int cellsAcross(int pixels)
 {
-    return (pixels + cellSize - 1) / cellSize;
+    return (pixels + grid::cell - 1) / grid::cell;
 }
 
 // The virtual key code of a Qt key, 0 for keys the game does not use.
@@ -158,10 +157,10 @@ void Playfield::requestRepaint(const QRect &area)
 // it lies on the grid but wholly outside the field.
 int Playfield::cellOf(const Sprite &sprite) const
 {
-    if (sprite.left % cellSize != 0 || sprite.top % cellSize != 0)
+    if (sprite.left % grid::cell != 0 || sprite.top % grid::cell != 0)
         return -1;
-    const int column = sprite.left / cellSize;
-    const int row = sprite.top / cellSize;
+    const int column = sprite.left / grid::cell;
+    const int row = sprite.top / grid::cell;
     if (column < 0 || row < 0 || column >= columns || row >= rows)
         return -2;
     return row * columns + column;
@@ -169,7 +168,7 @@ int Playfield::cellOf(const Sprite &sprite) const
 
 QRect Playfield::cellRect(int cell) const
 {
-    return {cell % columns * cellSize, cell / columns * cellSize, cellSize, cellSize};
+    return {cell % columns * grid::cell, cell / columns * grid::cell, grid::cell, grid::cell};
 }
 
 int Playfield::topLayerAt(int cell) const
@@ -204,10 +203,10 @@ void Playfield::render(QPainter &painter, const QRect &area) const
     else
         painter.drawImage(client.topLeft(), image, client);
 
-    const int firstColumn = client.left() / cellSize;
-    const int lastColumn = std::min(client.right() / cellSize, columns - 1);
-    const int firstRow = client.top() / cellSize;
-    const int lastRow = std::min(client.bottom() / cellSize, rows - 1);
+    const int firstColumn = client.left() / grid::cell;
+    const int lastColumn = std::min(client.right() / grid::cell, columns - 1);
+    const int firstRow = client.top() / grid::cell;
+    const int lastRow = std::min(client.bottom() / grid::cell, rows - 1);
     for (int row = firstRow; row <= lastRow; ++row) {
         for (int column = firstColumn; column <= lastColumn; ++column) {
             const int cell = row * columns + column;

@@ -5,6 +5,7 @@
 // sprites there are.
 #pragma once
 
+#include "levelfile/grid.h"
 #include "platform/sprite_collection.h"
 
 #include <QFrame>
@@ -31,7 +32,7 @@ public:
     static constexpr int border = 2;
 
     // The client area is clientSize; the sunken border lies around it.
-    explicit Playfield(QWidget *parent = nullptr, QSize clientSize = {269, 269});
+    explicit Playfield(QWidget *parent = nullptr, QSize clientSize = {grid::fieldPixels, grid::fieldPixels});
     ~Playfield() override;
 
     // Collections are drawn in the order they were added, later ones on top.

@@ -32,8 +32,6 @@ protected:
 class SpriteCollection
 {
 public:
-    static constexpr int spriteSize = 9;
-
     explicit SpriteCollection(Sprite original);
     ~SpriteCollection();
     SpriteCollection(const SpriteCollection &) = delete;

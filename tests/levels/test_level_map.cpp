@@ -10,14 +10,16 @@
 
 namespace {
 
+using levels::LevelMap;
+
 // A level file of random blocks on the grid, dense enough that food on a wall meets wall after wall.
 LevelMap randomLevel(const std::filesystem::path &file, unsigned seed)
 {
     std::mt19937 random(seed);
     QList<QPoint> blocks;
-    for (int cell = 0; cell < LevelMap::side * LevelMap::side; ++cell) {
+    for (int cell = 0; cell < grid::side * grid::side; ++cell) {
         if (random() % 5 < 2)
-            blocks << QPoint(cell % LevelMap::side * 9, cell / LevelMap::side * 9);
+            blocks << QPoint(cell % grid::side * 9, cell / grid::side * 9);
     }
     const QByteArray bytes = level(blocks);
     std::ofstream(file, std::ios::binary).write(bytes.constData(), bytes.size());
