@@ -9,21 +9,17 @@ namespace editor {
 
 const QString Form1::caption = QStringLiteral("Tolmar Korvo - editor ");
 
-Form1::Form1(platform::Dialogs &dialogs, std::filesystem::path programFolder, QWidget *parent)
-    : QWidget(parent)
-    , Image1(platform::Sprite{})
-    , dialogs(dialogs)
-    , programFolder(std::move(programFolder))
-{
-    setWindowTitle(caption);
-    setWindowIcon(platform::programIcon());
-    setFixedSize(484, 286);
-    createControls();
-    connectHandlers();
-    Form_Load();
-}
-
 namespace {
+
+// The buttons are 57 pixels wide and the help text 73: a narrow face at a
+// small size leaves room around "Smaž vše" and the help text's longest word.
+QFont controlFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), font.family()});
+    font.setPointSize(8);
+    return font;
+}
 
 QPushButton *makeButton(const QString &caption, QWidget *parent, const QRect &geometry)
 {
@@ -34,12 +30,28 @@ QPushButton *makeButton(const QString &caption, QWidget *parent, const QRect &ge
 
 } // namespace
 
+Form1::Form1(platform::Dialogs &dialogs, std::filesystem::path programFolder, QWidget *parent)
+    : QWidget(parent)
+    , Image1(platform::Sprite{})
+    , dialogs(dialogs)
+    , programFolder(std::move(programFolder))
+{
+    setWindowTitle(caption);
+    setWindowIcon(platform::programIcon());
+    setFixedSize(484, 286);
+    setFont(controlFont());
+    createControls();
+    connectHandlers();
+    Form_Load();
+}
+
 void Form1::createControls()
 {
     Label1 = new QLabel(QStringLiteral("Tento program patří ke hře Korvo a slouží k tvorbě map pro její levely. "
-                                       "Dotazy k tvorbě levelů posílejte autorovi e-mailem."),
+                                       "Dotazy k tvorbě levelů posílejte autorovi mailem."),
                         this);
     Label1->setWordWrap(true);
+    Label1->setContentsMargins(6, 0, 0, 0);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setGeometry(0, 8, 73, 225);
 

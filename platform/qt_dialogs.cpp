@@ -2,26 +2,22 @@
 #include "platform/qt_dialogs.h"
 
 #include "platform/files.h"
+#include "platform/message_box.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QMessageBox>
 
 namespace platform {
 
 Dialogs::Answer QtDialogs::showMessage(const QString &text, const QString &title, Buttons buttons)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
-    if (buttons == Buttons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-    }
-    const int chosen = box.exec();
-    if (buttons == Buttons::Ok)
+    if (buttons == Buttons::Ok) {
+        MessageBox(text, title, QDialogButtonBox::Ok, QDialogButtonBox::Ok, parent).exec();
         return Answer::Ok;
-    return chosen == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+    MessageBox box(text, title, QDialogButtonBox::Yes | QDialogButtonBox::No, QDialogButtonBox::Yes, parent);
+    box.exec();
+    return box.chosen() == QDialogButtonBox::Yes ? Answer::Yes : Answer::No;
 }
 
 QString QtDialogs::showInput(const QString &prompt, const QString &title)
@@ -30,6 +26,7 @@ QString QtDialogs::showInput(const QString &prompt, const QString &title)
     box.setWindowTitle(title);
     box.setLabelText(prompt);
     box.setTextValue(QString());
+    fixBoxSize(box);
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 

@@ -4,8 +4,9 @@
 #         standard buttons, and the labels' face (Liberation Sans; DejaVu as
 #         the fallback that fontconfig needs)
 #   test  play, and what the test run needs: python3 and an X server with a
-#         window manager for the end-to-end tests, xdotool, ImageMagick and
-#         xwininfo to drive and read them, the desktop file and AppStream checkers
+#         window manager for the end-to-end tests, xdotool, ImageMagick,
+#         xwininfo and xmessage to drive and read them, the desktop file and
+#         AppStream checkers
 #   ci    test, and what .ci/run adds: clang and its runtime for the fuzz
 #         targets, Google Benchmark, debootstrap for the fresh-root run
 # Only what is missing is installed, without recommended packages.

@@ -86,9 +86,9 @@ class Session:
         prefix.rename(moved)
         self.dist, self.bin = moved / "lib" / "korvo", moved / "bin"
 
-    def start(self, program):
+    def start(self, program, **environment):
         self.program = subprocess.Popen(program, cwd="/", stdout=(self.folder / "output").open("wb"),
-                                        stderr=subprocess.STDOUT)
+                                        stderr=subprocess.STDOUT, env={**os.environ, **environment})
         self.processes.append(self.program)
 
     def ended(self):
@@ -126,6 +126,35 @@ class Session:
         return [int(re.search(name + r":\s+(-?\d+)", info).group(1))
                 for name in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
 
+    def title_bar(self, window):
+        """The columns of the title bar above the window's client area, each a tuple of its pixels from the top."""
+        (x, y, width, _), extents = self.geometry(window), run("xprop", "-id", window, "_NET_FRAME_EXTENTS")
+        top = int(extents.split()[-2][:-1])
+        pixel = image(width, run("import", "-window", "root", "-crop", f"{width}x{top}+{x}+{y - top}", "+repage",
+                                 "-depth", "8", "rgb:-", raw=True))
+        return [tuple(pixel(column, row) for row in range(top)) for column in range(width)]
+
+    def drawn_title(self, title):
+        """The title's columns as the window manager draws them in the bar of a wide window with the focus: those
+        clear of the icon and the buttons that hold more than the bar's colour of each row."""
+        reference = subprocess.Popen(["xmessage", "-title", title, "-geometry", "400x60", title],
+                                     stderr=subprocess.DEVNULL)
+        window = self.window(title)
+        run("xdotool", "windowactivate", "--sync", window)
+        self.wait(f'"{title}" with the focus', lambda: self.raised(window))
+        columns = self.title_bar(window)
+        bar = tuple(max(set(row), key=row.count) for row in zip(*columns))
+        drawn = [column for column in range(60, 300) if columns[column] != bar]
+        reference.kill()
+        reference.wait()
+        return columns[drawn[0]:drawn[-1] + 1]
+
+    def title_cut(self, box, drawn):
+        """None once the box's title bar shows the title as drawn whole."""
+        columns = self.title_bar(box)
+        shown = any(columns[at:at + len(drawn)] == drawn for at in range(len(columns) - len(drawn) + 1))
+        return None if shown else f"the title cut in a box {len(columns)} pixels wide"
+
     def raised(self, window):
         """None once the window is on top and active, as the window manager tells them."""
         stack = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").split("#")[1].split(",")
@@ -152,16 +181,23 @@ class Session:
         self.wait(what, mismatch, timeout)
 
 
+def idle_field(assets, scale=1):
+    """The colours of the idle playfield, the snake's head alone in its start cell, at the window's scale."""
+    field = sprites_over(lambda x, y: BLACK, {(261, 261): assets / "snake.xpm"})
+    return lambda x, y: field(x // scale, y // scale)
+
+
 def test_game(session, assets):
     """The game's window at its size and centred as it opens, Ctrl+N, the snake left alone crashing three times on
     the game's clock, then an idle window that stays."""
-    at_start = sprites_over(lambda x, y: BLACK, {(261, 261): assets / "snake.xpm"})
+    at_start = idle_field(assets)
     window, size = session.window(GAME_TITLE), lambda: session.geometry(window)[2:]
     # A client area of 369 x 285 below the menu bar; the playfield at 8, 8 in it, inside its 2-pixel border.
     session.wait("the game window", lambda: None if size()[0] == 369 and 295 <= size()[1] <= 325 else size())
     session.wait("the game window centred", lambda: session.off_centre(window))
     origin = (10, size()[1] - 285 + 10)
     session.expect(window, origin, at_start, "the idle window before a game")
+    titles = {title: session.drawn_title(title) for title in ("Korvo", "THE END")}
     run("xdotool", "windowactivate", "--sync", window, "key", "ctrl+n")
     for crash, title in enumerate(("Korvo", "Korvo", "THE END"), 1):
         since, box = time.monotonic(), session.window(title, 40)
@@ -169,6 +205,7 @@ def test_game(session, assets):
         assert 5.6 <= seconds <= 30, f"crash {crash} came after {seconds:.1f} s, not after 30 ticks of 200 ms"
         if title == "Korvo":  # shown with the snake back at its start and its track empty
             session.expect(window, origin, at_start, f"column 29 at crash {crash}", area=(261, 0, 8, 269))
+        session.wait(f'the whole title of the box "{title}"', lambda: session.title_cut(box, titles[title]))
         run("xdotool", "windowactivate", "--sync", box, "key", "Return")
         session.wait(f'the box "{title}" closed', lambda: "still shown" if session.shown(title) else None)
     session.expect(window, origin, at_start, "the idle window after the game")
@@ -192,6 +229,17 @@ def test_windows(session, window):
         run("xdotool", "key", "alt", *keys)
         session.wait(f'"{title}" chosen again', lambda: session.raised(shown))
     assert session.geometry(window) == [x, y, width, height], f"moved or resized to {session.geometry(window)}"
+
+
+def test_scaled(session, assets):
+    """The game at twice the size, as the README tells a player to start it: the window and its playfield with every
+    pixel a 2 x 2 square."""
+    window, size = session.window(GAME_TITLE), lambda: session.geometry(window)[2:]
+    session.wait("the game window at twice the size", lambda: None if size()[0] == 738 and 590 <= size()[1] <= 650
+                 else size())
+    session.expect(window, (20, size()[1] - 550), idle_field(assets, 2), "the idle window at twice the size",
+                   area=(0, 0, 538, 538))
+    return window
 
 
 def test_editor(session, assets):
@@ -221,6 +269,9 @@ if __name__ == "__main__":
         run("xdotool", "windowactivate", "--sync", game, "key", "ctrl+q")
         session.wait_for_exit("the game after Ctrl+Q")
         assert (session.dist / "data" / "hal.hal").read_bytes() == INITIAL_HALL, "hal.hal is not the initial hall"
+        session.start(session.bin / "korvo", QT_SCALE_FACTOR="2")
+        run("xdotool", "windowactivate", "--sync", test_scaled(session, Path(sys.argv[2])), "key", "ctrl+q")
+        session.wait_for_exit("the game at twice the size after Ctrl+Q")
         session.start(session.bin / "korvo-editor")
         editor = test_editor(session, Path(sys.argv[2]))
         run("xdotool", "windowactivate", "--sync", editor, "key", "alt+e")

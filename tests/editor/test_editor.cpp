@@ -7,6 +7,7 @@
 #include "reference_picture.h"
 
 #include <QTest>
+#include <QTextLayout>
 
 namespace {
 
@@ -179,6 +180,27 @@ private slots:
                      named(row.name, "18,9 0,0 " + fileMessage(editor.path() / row.target, "uložit")));
             QVERIFY2(snapshot(editor.path()) == before, row.name);
         }
+    }
+
+    // Every caption stands in its button with room on both sides, and the help text breaks at blanks
+    // only, each line inside the label's margins.
+    void textsFit()
+    {
+        EditorRun editor;
+        for (const QPushButton *button : editor.form.findChildren<QPushButton *>()) {
+            const QString caption = QString(button->text()).remove('&');
+            QVERIFY2(button->fontMetrics().horizontalAdvance(caption) + 2 * 4 <= button->width(), qPrintable(caption));
+        }
+        const QLabel &help = *editor.form.Label1;
+        QTextLayout layout(help.text(), help.font());
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(help.contentsRect().width());
+            const QString text = help.text().mid(line.textStart(), line.textLength());
+            const bool last = line.textStart() + line.textLength() == help.text().size();
+            QVERIFY2(line.naturalTextWidth() <= line.width() && (text.endsWith(' ') || last), qPrintable(text));
+        }
+        layout.endLayout();
     }
 
     // The caption with its trailing blank, the program's icon, each control in its place, the help

@@ -1,9 +1,11 @@
 // The playfield and its sprite collections, the window timer under modal boxes, the clock-seeded
 // random source, and the whole-file reads and writes of the data files.
+#include "platform/application.h"
 #include "platform/clock_random.h"
 #include "platform/files.h"
 #include "platform/pictures.h"
 #include "platform/playfield.h"
+#include "platform/qt_dialogs.h"
 #include "platform/timer.h"
 
 #include "file_fault.h"
@@ -11,6 +13,10 @@
 #include "scripted_dialogs.h"
 #include "temp_program_folder.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -18,6 +24,27 @@
 using platform::SpriteCollection;
 
 namespace {
+
+// The open box as a line: title, text, its buttons from left to right with a star on the default,
+// and whether its size is fixed and its text centred; then key is pressed in it.
+QString pressInOpenBox(Qt::Key key, const QString &typed = {})
+{
+    QWidget *box = QApplication::activeModalWidget();
+    QStringList seen{box->windowTitle()};
+    if (const auto *label = box->findChild<QLabel *>(); label && label->alignment() == Qt::AlignCenter
+        && label->x() == box->width() - label->x() - label->width())
+        seen << label->text() + " centred";
+    QList<QPushButton *> buttons = box->findChildren<QPushButton *>();
+    std::sort(buttons.begin(), buttons.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
+    for (const QPushButton *button : buttons)
+        seen << button->text() + (button->isDefault() ? "*" : "");
+    if (box->minimumSize() == box->maximumSize() && box->size() == box->minimumSize())
+        seen << "fixed";
+    if (auto *field = box->findChild<QLineEdit *>())
+        QTest::keyClicks(field, typed);
+    QTest::keyClick(box, key);
+    return seen.join('|');
+}
 
 // A sprite of a layer: 'W' wall, 'F' food, 'S' snake.
 struct Placed { char layer; int left, top; bool visible = true; };
@@ -166,6 +193,33 @@ private slots:
             QCOMPARE((QList<int>{timer.interval(), ticks}), (QList<int>{interval, count}));
         }
         QCOMPARE(dialogs.shown.size(), 3U);
+    }
+
+    // The boxes in Czech: a message centred above its buttons in their order, Return for the default,
+    // Escape for No; every box, the name box too, at one fixed size.
+    void showsBoxes()
+    {
+        platform::installCzechTranslation(*qApp);
+        platform::QtDialogs dialogs;
+        using D = platform::Dialogs;
+        const struct { D::Buttons buttons; Qt::Key key; D::Answer answer; QString seen; } rows[] = {
+            {D::Buttons::Ok, Qt::Key_Return, D::Answer::Ok, "Korvo|Naboural jsi! centred|OK*|fixed"},
+            {D::Buttons::YesNo, Qt::Key_Return, D::Answer::Yes, "Dotaz|OPRAVDU? centred|&Ano*|&Ne|fixed"},
+            {D::Buttons::YesNo, Qt::Key_Escape, D::Answer::No, "Dotaz|OPRAVDU? centred|&Ano*|&Ne|fixed"},
+        };
+        for (const auto &row : rows) {
+            QString seen;
+            QTimer::singleShot(0, [&] { seen = pressInOpenBox(row.key); });
+            QCOMPARE(dialogs.message(row.seen.section('|', 1, 1).chopped(8), row.seen.section('|', 0, 0), row.buttons),
+                     row.answer);
+            QCOMPARE(seen, row.seen);
+        }
+        for (const auto &[key, name] : {std::pair{Qt::Key_Return, "Pepa"}, std::pair{Qt::Key_Escape, ""}}) {
+            QString seen;
+            QTimer::singleShot(0, [&] { seen = pressInOpenBox(key, QStringLiteral("Pepa")); });
+            QCOMPARE(dialogs.input("Tvé skóre", "Síň slávy"), QString::fromUtf8(name));
+            QCOMPARE(seen, QStringLiteral("Síň slávy|OK*|Zrušit|fixed"));
+        }
     }
 
     // Each game draws other numbers in [0, 1): the source is seeded from the clock.
