@@ -6,16 +6,10 @@
 #include "platform/files.h"
 
 #include "game_run.h"
+#include "row_compare.h"
 
 #include <QRegularExpression>
 #include <QTest>
-
-// QCOMPARE in a loop over rows: a failure shows the row's name in place of the actual value's expression.
-#define ROW_COMPARE(row, actual, expected) \
-    do { \
-        if (!QTest::qCompare(actual, expected, row, #expected, __FILE__, __LINE__)) \
-            return; \
-    } while (false)
 
 using Blocks = std::vector<levelfile::Block>;
 
