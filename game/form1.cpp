@@ -22,10 +22,10 @@ namespace game {
 
 Form1::Form1(platform::Dialogs &dialogs, platform::RandomSource &random, std::filesystem::path folder, QWidget *parent)
     : QMainWindow(parent)
+    , Timer1([this] { Timer1_Timer(); })
     , Image1({grid::start, grid::start, true})
     , Image2({224, 120, false})
     , Image3({112, 104, false})
-    , Timer1([this] { Timer1_Timer(); })
     , dialogs(dialogs)
     , random(random)
     , folder(std::move(folder))
@@ -115,9 +115,9 @@ void Form1::mnOProgramu_Click()
 {
     if (prechod == -1)
         return;
-    const bool firstShow = !hasAboutWindow();
+    const bool firstShow = form2 == nullptr;
     Form2 *about = aboutWindow();
-    about->Timer1.setInterval(150);
+    about->startAnimation();
     Timer1.setInterval(0);
     if (firstShow)
         platform::centreOnScreen(*about);

@@ -18,6 +18,7 @@
 
 class QAction;
 class QLabel;
+struct GameRun;
 
 namespace platform {
 class Dialogs;
@@ -40,10 +41,63 @@ public:
     // count cannot be read; the player has then been told why.
     bool Form_Load();
 
+    void je_tamm(std::int16_t fx, std::int16_t ax, std::int16_t bx);
+
+    // A game is in progress, paused or not: what the hall and About windows
+    // ask before they restart the game's tick on their way back.
+    bool gameUnderWay() const { return prechod != 0 || prechod2 != 0; }
+
     // Game state. The truth values hold -1 for true and 0 for false.
     std::int16_t prechod = 0;  // a game is in progress, paused or not
     std::int16_t prechod2 = 0; // the game is paused
     std::int16_t rychlost = 0; // tick interval in milliseconds
+    platform::Timer Timer1;
+
+private:
+    friend struct ::GameRun;
+
+    void createLabels(QWidget *client);
+    void createMenus();
+
+    // The About window, created hidden on first use.
+    Form2 *aboutWindow();
+
+    void Timer1_Timer();
+    void Picture1_KeyDown(std::int16_t keyCode);
+    void eat_food();
+    void growSnake();
+
+    void reset_snake();
+    void setup_level();
+    void load_level();
+    void placeFood(int index);
+    void repairFood(int index);
+    void completeStage();
+    void startNextLevel();
+    void shortenSnake();
+
+    void mnNova_Click();
+    void mnPokracuj_Click();
+    void mnPause_Click();
+    void mnSin_Click();
+    void mnOProgramu_Click();
+    void mnExit_Click();
+
+    void showValues();
+    void createFood();
+    void startGame();
+    void crash();
+    void end_game();
+    void hall_entry();
+    void save_game();
+
+    std::filesystem::path levelFile(std::int16_t index) const;
+    std::filesystem::path hallFile() const;
+    std::filesystem::path savedGameFile() const;
+    void message(const QString &text, const QString &title = QStringLiteral("Korvo"));
+    void saveHall();
+    void closeEvent(QCloseEvent *event) override;
+
     std::int16_t dirx = 0;
     std::int16_t diry = 0;
     std::int16_t vert = 0;
@@ -69,7 +123,6 @@ public:
     QLabel *Label6;
     QLabel *Label7;
     QLabel *Label8;
-    platform::Timer Timer1;
 
     QAction *mnNova;
     QAction *mnPokracuj;
@@ -77,53 +130,6 @@ public:
     QAction *mnSin;
     QAction *mnExit;
     QAction *mnOProgramu;
-
-    Form3 *hallWindow() const { return form3; }
-    // The About window, created hidden on first use.
-    Form2 *aboutWindow();
-    bool hasAboutWindow() const { return form2 != nullptr; }
-
-    void Timer1_Timer();
-    void Picture1_KeyDown(std::int16_t keyCode);
-
-    void reset_snake();
-    void setup_level();
-    void load_level();
-    void je_tamm(std::int16_t fx, std::int16_t ax, std::int16_t bx);
-    void crash();
-    void end_game();
-    void hall_entry();
-    void save_game();
-
-    void mnNova_Click();
-    void mnPokracuj_Click();
-    void mnPause_Click();
-    void mnSin_Click();
-    void mnOProgramu_Click();
-    void mnExit_Click();
-
-    std::filesystem::path levelFile(std::int16_t index) const;
-    std::filesystem::path hallFile() const;
-    std::filesystem::path savedGameFile() const;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void createLabels(QWidget *client);
-    void createMenus();
-    void eat_food();
-    void placeFood(int index);
-    void repairFood(int index);
-    void completeStage();
-    void startNextLevel();
-    void shortenSnake();
-    void growSnake();
-    void createFood();
-    void startGame();
-    void showValues();
-    void message(const QString &text, const QString &title = QStringLiteral("Korvo"));
-    void saveHall();
 
     platform::Dialogs &dialogs;
     platform::RandomSource &random;

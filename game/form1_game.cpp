@@ -6,6 +6,7 @@
 #include "game/form3.h"
 #include "game/hall_file.h"
 #include "game/saved_game.h"
+#include "levelfile/int16.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -14,6 +15,8 @@
 #include <QLabel>
 
 namespace game {
+
+using levelfile::wrapInt16;
 
 void Form1::mnNova_Click()
 {
@@ -42,7 +45,7 @@ void Form1::mnNova_Click()
 void Form1::showValues()
 {
     Label2->setNum(score);
-    Label4->setNum(static_cast<std::int16_t>(level + 1));
+    Label4->setNum(wrapInt16(level + 1));
     Label6->setNum(lives);
     Label8->setNum(remaining);
 }
@@ -63,7 +66,7 @@ void Form1::startGame()
 
 void Form1::crash()
 {
-    lives = static_cast<std::int16_t>(lives - 1);
+    lives = wrapInt16(lives - 1);
     if (lives <= 0) {
         message(QStringLiteral("Chcípls..."), QStringLiteral("THE END"));
         Timer1.setInterval(0);
@@ -97,8 +100,7 @@ void Form1::end_game()
 
 void Form1::save_game()
 {
-    const SavedGame saved{lives, level, static_cast<std::int16_t>(level * 120),
-                          static_cast<std::int16_t>(Image1.size()), rychlost};
+    const SavedGame saved{lives, level, wrapInt16(level * 120), wrapInt16(Image1.size()), rychlost};
     // Replaced whole, so a failed write leaves the previous saved game; the
     // game goes on without a message either way.
     platform::replaceFile(savedGameFile(), saved.bytes());

@@ -55,6 +55,11 @@ Form2::Form2(Form1 &main)
         Image1.setVisible(Image1.create(), true);
 }
 
+void Form2::startAnimation()
+{
+    Timer1.setInterval(150);
+}
+
 void Form2::Timer1_Timer()
 {
     for (int k = 10; k >= 1; --k) {
@@ -98,7 +103,7 @@ void Form2::turnCorners()
 
 void Form2::Label1_Click()
 {
-    if (main.prechod2 != 0 || main.prechod != 0)
+    if (main.gameUnderWay())
         main.Timer1.setInterval(main.rychlost);
     Timer1.setInterval(0);
     hide();

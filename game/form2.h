@@ -11,6 +11,7 @@
 #include <cstdint>
 
 class QLabel;
+struct GameRun;
 
 namespace platform {
 class ClickableLabel;
@@ -26,6 +27,17 @@ class Form2 : public QWidget
 public:
     explicit Form2(Form1 &main);
 
+    void startAnimation();
+
+private:
+    friend struct ::GameRun;
+
+    static const QString text;
+
+    void Timer1_Timer();
+    void turnCorners();
+    void Label1_Click();
+
     platform::Playfield *Picture1;
     platform::SpriteCollection Image1; // element 0 leads the chain
     QLabel *Label2;                    // the turning text
@@ -36,14 +48,6 @@ public:
     std::int16_t vert = 0;
     std::int16_t dirx = 0;
     std::int16_t horiz = 0;
-
-    void Timer1_Timer();
-    void Label1_Click();
-
-private:
-    static const QString text;
-
-    void turnCorners();
 
     Form1 &main;
 };

@@ -135,7 +135,7 @@ bool Form3::save(const std::filesystem::path &file)
 
 void Form3::Label3_Click()
 {
-    if (main.prechod2 == -1 || main.prechod == -1)
+    if (main.gameUnderWay())
         main.Timer1.setInterval(main.rychlost);
     hide();
 }

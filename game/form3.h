@@ -12,6 +12,7 @@
 #include <vector>
 
 class QLabel;
+struct GameRun;
 
 namespace platform {
 class ClickableLabel;
@@ -26,12 +27,6 @@ class Form3 : public QWidget
 public:
     explicit Form3(Form1 &main);
 
-    std::array<QLabel *, 5> Label1{}; // names, best first
-    std::array<QLabel *, 5> Label2{}; // scores
-    platform::ClickableLabel *Label3;
-
-    HallPlace place(int k) const;
-    void setPlace(int k, const HallPlace &place);
     HallTable table() const;
 
     // A new entry of this run, which the next save keeps in the file.
@@ -49,12 +44,19 @@ public:
     // replaced.
     bool save(const std::filesystem::path &file);
 
-    void Label3_Click();
-
 private:
+    friend struct ::GameRun;
+
+    HallPlace place(int k) const;
+    void setPlace(int k, const HallPlace &place);
+    void Label3_Click();
     void showTable(const HallTable &table);
     bool changedOnDisk(const std::filesystem::path &file, const std::optional<QByteArray> &now) const;
     HallTable withUnsavedEntries(const QByteArray &stored) const;
+
+    std::array<QLabel *, 5> Label1{}; // names, best first
+    std::array<QLabel *, 5> Label2{}; // scores
+    platform::ClickableLabel *Label3;
 
     Form1 &main;
     bool keepUnreadFile = false;

@@ -1,4 +1,5 @@
 // A game window on a program folder over scripted boxes and random numbers, and how tests play it.
+// The windows name this fixture their friend: what it hands out is all that tests see of their insides.
 #pragma once
 
 #include "game/form1.h"
@@ -25,12 +26,42 @@ inline void put(platform::SpriteCollection &sprites, int index, QPoint cell)
 }
 
 struct GameRun {
+    // The window, with the parts that the level-map and format tests still call on it directly.
+    struct Window : game::Form1 {
+        using Form1::Form1;
+        using Form1::Image2;
+        using Form1::mnNova_Click;
+        using Form1::setup_level;
+    };
+
     explicit GameRun(const std::filesystem::path &folder) : form(dialogs, random, folder), loaded(form.Form_Load()) {}
 
     ScriptedDialogs dialogs;
     ScriptedRandom random;
-    game::Form1 form;
+    Window form;
     bool loaded; // false when the program would have stopped
+
+    platform::SpriteCollection &snake = form.Image1;
+    platform::SpriteCollection &food = form.Image2;
+    platform::SpriteCollection &walls = form.Image3;
+    platform::Playfield *const playfield = form.Picture1;
+    QAction &mnNova = *form.mnNova;
+    QAction &mnPokracuj = *form.mnPokracuj;
+    QAction &mnPause = *form.mnPause;
+    QAction &mnSin = *form.mnSin;
+    QAction &mnExit = *form.mnExit;
+    QAction &mnOProgramu = *form.mnOProgramu;
+
+    game::Form2 &about() { return *form.aboutWindow(); }
+    game::Form3 &hallWindow() const { return *form.form3; }
+    platform::Timer &aboutTimer() { return about().Timer1; }
+    QPoint aboutHead() { return at(about().Image1, 0); }
+    void aboutTicks(int count)
+    {
+        while (count-- > 0)
+            aboutTimer().expire();
+        about().Picture1->flushChanges();
+    }
 
     // Score, level, lives and food left, as the labels show them.
     QString labels() const
@@ -44,16 +75,16 @@ struct GameRun {
             return std::ranges::count_if(sprites.all(), &platform::Sprite::visible);
         };
         QString text = QStringLiteral("%1 ms, %2, snake %3, food %4, walls %5")
-                           .arg(form.Timer1.interval()).arg(labels()).arg(form.Image1.size())
-                           .arg(visible(form.Image2)).arg(visible(form.Image3));
-        const bool about = form.hasAboutWindow() && form.aboutWindow()->isVisible();
-        return text + (form.mnSin->isEnabled() ? ", Síň slávy" : "") + (form.prechod2 ? ", paused" : "")
-               + (form.mnPause->isChecked() ? " (checked)" : "")
-               + (form.hallWindow()->isVisible() ? ", hall shown" : "") + (about ? ", About shown" : "");
+                           .arg(form.Timer1.interval()).arg(labels()).arg(snake.size())
+                           .arg(visible(food)).arg(visible(walls));
+        const bool aboutShown = form.form2 && form.form2->isVisible();
+        return text + (mnSin.isEnabled() ? ", Síň slávy" : "") + (form.prechod2 ? ", paused" : "")
+               + (mnPause.isChecked() ? " (checked)" : "")
+               + (hallWindow().isVisible() ? ", hall shown" : "") + (aboutShown ? ", About shown" : "");
     }
     bool running() const { return form.prechod == -1 && form.Timer1.isRunning(); }
-    game::HallTable hall() const { return form.hallWindow()->table(); }
-    QPoint head() const { return at(form.Image1, 0); }
+    game::HallTable hall() const { return hallWindow().table(); }
+    QPoint head() const { return at(snake, 0); }
 
     // The cells, as (left, top), that the next level setups give food items 1 to 4, 1 to 4, ...
     void placeNextFood(const QList<QPoint> &cells)
@@ -61,7 +92,15 @@ struct GameRun {
         for (QPoint cell : cells)
             random.values.insert(random.values.end(), {(cell.y() - 9 + 0.5) / 252, (cell.x() - 9 + 0.5) / 252});
     }
-    void startGame(const QList<QPoint> &food = {}) { placeNextFood(food), form.mnNova_Click(); }
+    void startGame() { mnNova.trigger(); }
+    void setupLevel() { form.setup_level(); }
+    // Puts food item index on cell, as a draw would, and lets the game move it off a wall.
+    void drop(int index, QPoint cell)
+    {
+        put(food, index, cell);
+        form.repairFood(index);
+    }
+    void press(Qt::Key key) { QTest::keyClick(playfield, key); }
     void ticks(int count)
     {
         while (count-- > 0)
@@ -73,29 +112,32 @@ struct GameRun {
         form.batches = 2;
         form.eaten = 3;
         form.remaining = 1;
-        put(form.Image2, 1, head() - QPoint(0, 9));
-        form.Image2.setVisible(1, true);
+        put(food, 1, head() - QPoint(0, 9));
+        food.setVisible(1, true);
         ticks(1);
     }
     // Steers the snake from its start cell down off the field: one crash.
     void crashOnce()
     {
         form.reset_snake();
-        form.Picture1_KeyDown(platform::key::down);
+        press(Qt::Key_Down);
         ticks(1);
     }
-    // Loses the last life with this score and types the name into the hall.
+    // Loses the last life with this score and types the name into the hall; no name cancels the box.
     void endWithScore(std::int16_t score, const QString &name)
     {
         form.score = score;
         form.lives = 1;
-        dialogs.inputs.push_back(name);
+        if (!name.isEmpty())
+            dialogs.inputs.push_back(name);
         crashOnce();
     }
+    // A longer snake back on its start, the body parked off the field.
     void growSnakeTo(int length)
     {
-        while (form.Image1.size() < length)
-            form.Image1.setVisible(form.Image1.create(), true);
+        while (snake.size() < length)
+            snake.setVisible(snake.create(), true);
+        form.reset_snake();
     }
 };
 
