@@ -14,15 +14,21 @@
 #include <cstdint>
 #include <filesystem>
 
+struct EditorRun;
+
 namespace editor {
 
 class Form1 : public QWidget
 {
 public:
-    static const QString caption;
-
     // Level files are chosen in the "levels" folder inside programFolder.
     Form1(platform::Dialogs &dialogs, std::filesystem::path programFolder, QWidget *parent = nullptr);
+
+private:
+    // The tests' fixture, which presses the buttons and reads the blocks.
+    friend struct ::EditorRun;
+
+    static const QString caption;
 
     // A press on the map where no block is shown.
     void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, std::int16_t x, std::int16_t y);
@@ -45,7 +51,6 @@ public:
     QPushButton *Command5;
     QPushButton *Command4;
 
-private:
     void createControls();
     void connectHandlers();
     void Form_Load();

@@ -48,6 +48,8 @@ void Form1::Command2_Click()
         return;
     }
     removeBlocks();
+    // A level file declares at most 32766 blocks, so blocks and template fit
+    // the 16-bit count: nothing here wraps.
     pocet = static_cast<std::int16_t>(blocks->size() + 1);
     for (i = 1; i <= pocet - 1; ++i) {
         const levelfile::Block &block = (*blocks)[static_cast<std::size_t>(i - 1)];

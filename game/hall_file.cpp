@@ -1,7 +1,8 @@
 // Hall of fame file contents.
 #include "game/hall_file.h"
 
-#include <QRegularExpression>
+#include "levelfile/leading_number.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -86,11 +87,22 @@ std::optional<int> placeFor(const HallTable &table, double score)
     return std::nullopt;
 }
 
+// The number's characters converted whole, to the exact double of its digits.
+// A character beyond Latin-1 comes as 0, which ends the number as any other
+// character outside it does.
 double leadingNumber(const QString &text)
 {
-    static const QRegularExpression number(QStringLiteral("^[ \\t]*([-+]?[0-9]*\\.?[0-9]*)"));
+    levelfile::LeadingNumber reader;
+    QString number;
+    for (const QChar character : text) {
+        const auto part = reader.next(character.toLatin1());
+        if (part == levelfile::LeadingNumber::Part::End)
+            break;
+        if (part != levelfile::LeadingNumber::Part::Blank)
+            number += character;
+    }
     bool ok = false;
-    const double value = number.match(text).captured(1).toDouble(&ok);
+    const double value = number.toDouble(&ok);
     return ok ? value : 0;
 }
 

@@ -2,6 +2,7 @@
 #include "levelfile/level_count.h"
 
 #include "levelfile/input_file.h"
+#include "levelfile/leading_number.h"
 
 #include <limits>
 #include <sstream>
@@ -10,44 +11,30 @@
 namespace levelfile {
 namespace {
 
-// Reads a number one character at a time, so that a line of any length
-// needs no more memory than a few integers.
-class NumberReader
+// The count's value, kept in a few integers however long its digits run.
+class RoundedCount
 {
 public:
-    // Feeds the next character; false once the number has ended.
-    bool feed(char c)
+    // Takes the next character; false once the number has ended.
+    bool take(char c)
     {
-        switch (state) {
-        case State::Blanks:
-            if (c == ' ' || c == '\t')
-                return true;
-            state = State::Sign;
-            [[fallthrough]];
-        case State::Sign:
-            state = State::Whole;
-            if (c == '-' || c == '+') {
-                negative = c == '-';
-                return true;
-            }
-            [[fallthrough]];
-        case State::Whole:
-            if (isDigit(c)) {
-                addWholeDigit(c - '0');
-                return true;
-            }
-            if (c == '.') {
-                state = State::Fraction;
-                return true;
-            }
-            return false;
-        case State::Fraction:
-            if (!isDigit(c))
-                return false;
+        switch (number.next(c)) {
+        case LeadingNumber::Part::Sign:
+            negative = c == '-';
+            break;
+        case LeadingNumber::Part::Whole:
+            addWholeDigit(c - '0');
+            break;
+        case LeadingNumber::Part::Fraction:
             addFractionDigit(c - '0');
-            return true;
+            break;
+        case LeadingNumber::Part::Blank:
+        case LeadingNumber::Part::Point:
+            break;
+        case LeadingNumber::Part::End:
+            return false;
         }
-        return false;
+        return true;
     }
 
     std::optional<std::int16_t> value() const
@@ -63,10 +50,6 @@ public:
     }
 
 private:
-    enum class State { Blanks, Sign, Whole, Fraction };
-
-    static bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
     void addWholeDigit(int digit)
     {
         whole = whole * 10 + digit;
@@ -84,7 +67,7 @@ private:
             laterFraction = true;
     }
 
-    State state = State::Blanks;
+    LeadingNumber number;
     bool negative = false;
     bool tooLarge = false;
     long long whole = 0;
@@ -97,12 +80,12 @@ private:
 
 std::optional<std::int16_t> parseLevelCount(std::istream &line)
 {
-    NumberReader reader;
+    RoundedCount count;
     for (char c; line.get(c);) {
-        if (!reader.feed(c))
+        if (!count.take(c))
             break;
     }
-    return reader.value();
+    return count.value();
 }
 
 std::optional<std::int16_t> parseLevelCount(std::string_view line)

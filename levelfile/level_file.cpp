@@ -61,7 +61,7 @@ std::string levelBytes(const std::vector<Block> &blocks)
 {
     std::string bytes;
     bytes.reserve(countSize + blocks.size() * recordSize);
-    appendInt16(bytes, static_cast<std::int16_t>(blocks.size() + 1));
+    appendInt16(bytes, wrapInt16(static_cast<int>(blocks.size() + 1)));
     for (const Block &block : blocks) {
         appendInt16(bytes, block.top);
         appendInt16(bytes, block.left);

@@ -10,6 +10,7 @@
 
 #include "file_fault.h"
 #include "reference_picture.h"
+#include "row_compare.h"
 #include "scripted_dialogs.h"
 #include "temp_program_folder.h"
 
@@ -103,7 +104,8 @@ private slots:
         QCOMPARE(f.snake.size(), 5);
         f.snake.destroyFrom(0);
         QCOMPARE(f.snake.size(), 1);
-        QVERIFY(f.snake.visible(0) && f.snake.left(0) == 27);
+        QVERIFY(f.snake.visible(0));
+        QCOMPARE(f.snake.left(0), 27);
         QCoreApplication::sendPostedEvents();
         QCOMPARE(f.field.takeRequestedRegion(), QRegion(261, 261, 9, 9) + QRect(90, 45, 9, 9));
     }
@@ -127,7 +129,8 @@ private slots:
                 body.setTop(i, i > 1 ? body.top(i - 1) : std::int16_t(body.top(1) - 9));
                 body.setLeft(i, i > 1 ? body.left(i - 1) : body.left(1));
             }
-            QVERIFY2(f.repainted() == repainted && f.repainted().isEmpty(), name);
+            ROW_COMPARE(name, f.repainted(), repainted);
+            ROW_COMPARE(name, f.repainted(), QRegion());
         }
     }
 
@@ -186,11 +189,12 @@ private slots:
             dialogs.chooseLevelFile(platform::Dialogs::FileMode::Save, "levels");
         });
         dialogs.whileOpen = [&](const ScriptedDialogs::Shown &) { timer.expire(); };
-        for (const auto &[set, interval, count] : std::initializer_list<std::tuple<int, int, int>>{
-                 {0, 0, 0}, {200, 200, 1}, {200, 200, 2}, {-32768, 0, 2}}) {
+        for (const auto &[name, set, interval, count] : std::initializer_list<std::tuple<const char *, int, int, int>>{
+                 {"0: stopped", 0, 0, 0}, {"200", 200, 200, 1}, {"200 again", 200, 200, 2}, {"-32768: stopped", -32768, 0, 2}}) {
             timer.setInterval(std::int16_t(set));
             timer.expire();
-            QCOMPARE((QList<int>{timer.interval(), ticks}), (QList<int>{interval, count}));
+            ROW_COMPARE(name, timer.interval(), interval);
+            ROW_COMPARE(name, ticks, count);
         }
         QCOMPARE(dialogs.shown.size(), 3U);
     }
@@ -210,15 +214,17 @@ private slots:
         for (const auto &row : rows) {
             QString seen;
             QTimer::singleShot(0, [&] { seen = pressInOpenBox(row.key); });
-            QCOMPARE(dialogs.message(row.seen.section('|', 1, 1).chopped(8), row.seen.section('|', 0, 0), row.buttons),
-                     row.answer);
-            QCOMPARE(seen, row.seen);
+            const QString name = row.seen + " on " + QKeySequence(row.key).toString();
+            ROW_COMPARE(qPrintable(name), dialogs.message(row.seen.section('|', 1, 1).chopped(8), row.seen.section('|', 0, 0), row.buttons),
+                        row.answer);
+            ROW_COMPARE(qPrintable(name), seen, row.seen);
         }
         for (const auto &[key, name] : {std::pair{Qt::Key_Return, "Pepa"}, std::pair{Qt::Key_Escape, ""}}) {
             QString seen;
             QTimer::singleShot(0, [&] { seen = pressInOpenBox(key, QStringLiteral("Pepa")); });
-            QCOMPARE(dialogs.input("Tvé skóre", "Síň slávy"), QString::fromUtf8(name));
-            QCOMPARE(seen, QStringLiteral("Síň slávy|OK*|Zrušit|fixed"));
+            const QString row = "the name box on " + QKeySequence(key).toString();
+            ROW_COMPARE(qPrintable(row), dialogs.input("Tvé skóre", "Síň slávy"), QString::fromUtf8(name));
+            ROW_COMPARE(qPrintable(row), seen, QStringLiteral("Síň slávy|OK*|Zrušit|fixed"));
         }
     }
 
@@ -227,7 +233,11 @@ private slots:
     {
         platform::ClockRandom first, second;
         const double a = first.next(), b = second.next();
-        QVERIFY(a != b && a >= 0 && a < 1 && b >= 0 && b < 1);
+        QVERIFY(a != b);
+        for (const double drawn : {a, b}) {
+            QVERIFY(drawn >= 0);
+            QVERIFY(drawn < 1);
+        }
     }
 
     // A data file is replaced whole or left as it was; where the folder refuses new files, a writable file
@@ -254,9 +264,35 @@ private slots:
                 expected["user.pla"] = "new content";
             {
                 const Fault faulty(fault, data);
-                QVERIFY2(platform::replaceFile(data / "user.pla", "new content") == replaced, name);
+                ROW_COMPARE(name, platform::replaceFile(data / "user.pla", "new content"), replaced);
             }
-            QVERIFY2(snapshot(data) == expected, name);
+            ROW_COMPARE(name, snapshot(data), expected);
+        }
+    }
+
+    // A write over a file's start that the file system refuses, at once or part way, fails and leaves
+    // everything byte for byte as it stood, no new file behind.
+    void writesFileStartsWholeOrNotAtAll()
+    {
+        for (const auto &[name, target, before, fault] : std::initializer_list<std::tuple<const char *, const char *, QByteArray, Fault::Kind>>{
+                 {"onto a folder", "user.pla", "<folder>", Fault::None},
+                 {"into a missing folder", "gone/user.pla", "old", Fault::None},
+                 {"below a file", "hal.hal/user.pla", "old", Fault::None},
+                 {"into a FIFO", "user.pla", "<fifo>", Fault::None},
+                 {"through a link to a device", "user.pla", "<device link>", Fault::None},
+                 {"the disk full part way", "user.pla", "old", Fault::Filling},
+                 {"a new file on a full disk", "user.pla", "<missing>", Fault::FullDisk}}) {
+            TempProgramFolder folder; // hal.hal's length is where the filling disk ends
+            const std::filesystem::path data = folder.path() / "data";
+            folder.write("data/hal.hal", "the hall");
+            folder.put("data/user.pla", before);
+            const auto expected = snapshot(folder.path());
+            const Deadline deadline(60);
+            {
+                const Fault faulty(fault, data);
+                ROW_COMPARE(name, platform::writeFileStart(data / target, "new content"), false);
+            }
+            ROW_COMPARE(name, snapshot(folder.path()), expected);
         }
     }
 
@@ -299,7 +335,7 @@ private slots:
     void keepsNameBytes()
     {
         for (const char *name : {"/hra/lat\xC5\x99in", "/hra/lat\xF8in", "\xED\xA0\x80\xC0\x80\xFF", "\xF0\x9F\x90\x8D\xF0\x9F"})
-            QVERIFY2(platform::toPath(platform::toQString(name)) == name, name);
+            ROW_COMPARE(name, QByteArray::fromStdString(platform::toPath(platform::toQString(name)).string()), QByteArray(name));
         QCOMPARE(platform::toQString("/hra/lat\xC5\x99in"), QStringLiteral("/hra/latřin"));
     }
 };

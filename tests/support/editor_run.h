@@ -15,9 +15,13 @@ struct EditorRun : TempProgramFolder {
     editor::Form1 form{dialogs, path()};
     const std::filesystem::path levels = path() / "levels";
 
-    // "&Ulož" and "&Načti" on the file that the dialog returns: a name in the levels folder, or a whole path.
-    void save(const std::filesystem::path &file) { dialogs.files.push_back(levels / file); form.Command1->click(); }
-    void load(const std::filesystem::path &file) { dialogs.files.push_back(levels / file); form.Command2->click(); }
+    // "&Ulož" and "&Načti" on the file that the dialog returns: a name in the levels folder, or a
+    // whole path; without one the dialog is cancelled.
+    void save(const std::filesystem::path &file = {}) { choose(file), form.Command1->click(); }
+    void load(const std::filesystem::path &file = {}) { choose(file), form.Command2->click(); }
+    void removeNewest() { form.Command5->click(); }
+    void clearAll() { form.Command4->click(); }
+    const QLabel &help() const { return *form.Label1; }
 
     // A press at a point of the map's drawing area, delivered to the window as the window system
     // delivers it, fractions of a pixel included.
@@ -36,5 +40,12 @@ struct EditorRun : TempProgramFolder {
         for (int k = 1; k < form.Image1.size(); ++k)
             list << QStringLiteral("%1,%2").arg(form.Image1.left(k)).arg(form.Image1.top(k));
         return list.join(' ');
+    }
+
+private:
+    void choose(const std::filesystem::path &file)
+    {
+        if (!file.empty())
+            dialogs.files.push_back(levels / file);
     }
 };
