@@ -1,12 +1,12 @@
 // The benchmark: Google Benchmark's table, each figure a ratio in its
 // counters against a baseline measured in the same run. Its windows, and the
 // programs it starts, draw offscreen unless QT_QPA_PLATFORM says otherwise.
-#include "editor/form1.h"
 #include "game/form1.h"
 #include "game/saved_game.h"
 #include "levelfile/level_file.h"
 #include "platform/clock_random.h"
 #include "platform/files.h"
+#include "editor_run.h"
 #include "scripted_dialogs.h"
 #include "temp_program_folder.h"
 
@@ -201,17 +201,11 @@ void newGame(benchmark::State &state)
 
 void editorLoad(benchmark::State &state)
 {
-    TempProgramFolder folder;
-    ScriptedDialogs dialogs;
-    const std::filesystem::path file = folder.path() / "levels" / "map.lvl";
-    platform::writeFileStart(file, QByteArray::fromStdString(levelfile::levelBytes(walls(mostBlocks))));
-    editor::Form1 form(dialogs, folder.path());
-    show(form);
-    againstTick(state, [&] {
-        dialogs.files.push_back(file);
-        form.Command2_Click();
-    });
-    if (form.Image1.size() != mostBlocks + 1)
+    EditorRun editor;
+    platform::writeFileStart(editor.levels / "map.lvl", QByteArray::fromStdString(levelfile::levelBytes(walls(mostBlocks))));
+    show(editor.form);
+    againstTick(state, [&] { editor.load("map.lvl"); });
+    if (editor.blocks().split(' ').size() != mostBlocks)
         state.SkipWithError("the map does not hold the file's blocks");
 }
 

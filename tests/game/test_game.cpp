@@ -406,7 +406,8 @@ private slots:
     // the hall is shown and saved at once.
     void hallEntry()
     {
-        struct Row { const char *name; QString stored; int score; QString typed; int place; }; // stored: five alike
+        // stored: five alike; shown: the typed name as the hall keeps it, when it differs
+        struct Row { const char *name; QString stored; int score; QString typed; int place; QString shown = {}; };
         const Row rows[] = {
             {"200: none", "", 200, "Jan", -1},
             {"201: place 4", "", 201, "Jan", 4},
@@ -414,6 +415,7 @@ private slots:
             {"1000: place 1", "", 1000, "Jan", 1},
             {"letters count 0", "mnoho", 1, "Jan", 0},
             {"leading blanks", "  700", 700, "Jan", -1},
+            {"a name beyond Windows-1250", "", 1500, QStringLiteral("Řehoř 日本\r\n😀 Zoë 😀"), 0, QStringLiteral("Řehoř ??? Zoë ?")},
         };
         for (const Row &row : rows) {
             TempProgramFolder folder;
@@ -423,7 +425,7 @@ private slots:
             game::HallTable table = game.hall();
             const bool entered = row.place >= 0;
             if (entered) {
-                table[std::size_t(row.place)] = {row.typed, QString::number(row.score)};
+                table[std::size_t(row.place)] = {row.shown.isEmpty() ? row.typed : row.shown, QString::number(row.score)};
                 QTest::ignoreMessage(QtWarningMsg, cannotRaise);
             }
             game.startGame();
@@ -519,6 +521,15 @@ private slots:
                 ROW_COMPARE(row.name, mine.hall(), GameRun(folder.path()).hall());
             ROW_COMPARE(row.name, mine.dialogs.messages(), QStringList{"THE END: Chcípls..."});
         }
+    }
+
+    // Only the first MiB of the hall is read, and the close writes it back as ten lines.
+    void longHallFile()
+    {
+        TempProgramFolder folder;
+        folder.write("data/hal.hal", QByteArray(2 << 20, 'x'));
+        GameRun(folder.path()).form.close();
+        QCOMPARE(folder.read("data/hal.hal"), QByteArray(1 << 20, 'x') + initialHall.mid(initialHall.indexOf("\r\n1000")));
     }
 
     // What the game writes when: the saved game at a new level, the hall at an entry and again at

@@ -53,21 +53,15 @@ private slots:
         }
         for (unsigned seed : {1, 2, 3})
             maps.emplace_back("random" + std::to_string(seed), randomLevel(game.path() / "random.lvl", seed));
-        QList<QPoint> draws;
-        for (int top = 9; top <= 252; top += 9) {
-            for (int left = 9; left <= 252; left += 9)
-                draws << QPoint(left, top);
-        }
         game.startGame();
         for (const auto &[file, map] : maps) {
             game.write("levels/level0.lvl", QByteArray::fromStdString(map.levelFile()));
-            for (qsizetype k = 0; k < draws.size(); k += 4) {
-                game.placeNextFood(draws.mid(k, 4));
-                game.form.setup_level();
-                for (int j = 1; j <= 4; ++j) {
-                    const QPoint drawn = draws[k + j - 1];
-                    const auto end = map.foodEnd({std::int16_t(drawn.y()), std::int16_t(drawn.x())});
-                    ROW_COMPARE(qPrintable(drawnOn(file, drawn)), at(game.form.Image2, j), QPoint(end.left, end.top));
+            game.setupLevel();
+            for (int top = 9; top <= 252; top += 9) {
+                for (int left = 9; left <= 252; left += 9) {
+                    game.drop(1, QPoint(left, top));
+                    const auto end = map.foodEnd({std::int16_t(top), std::int16_t(left)});
+                    ROW_COMPARE(qPrintable(drawnOn(file, QPoint(left, top))), at(game.food, 1), QPoint(end.left, end.top));
                 }
             }
         }

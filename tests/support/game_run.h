@@ -26,19 +26,11 @@ inline void put(platform::SpriteCollection &sprites, int index, QPoint cell)
 }
 
 struct GameRun {
-    // The window, with the parts that the level-map and format tests still call on it directly.
-    struct Window : game::Form1 {
-        using Form1::Form1;
-        using Form1::Image2;
-        using Form1::mnNova_Click;
-        using Form1::setup_level;
-    };
-
     explicit GameRun(const std::filesystem::path &folder) : form(dialogs, random, folder), loaded(form.Form_Load()) {}
 
     ScriptedDialogs dialogs;
     ScriptedRandom random;
-    Window form;
+    game::Form1 form;
     bool loaded; // false when the program would have stopped
 
     platform::SpriteCollection &snake = form.Image1;
@@ -86,12 +78,6 @@ struct GameRun {
     game::HallTable hall() const { return hallWindow().table(); }
     QPoint head() const { return at(snake, 0); }
 
-    // The cells, as (left, top), that the next level setups give food items 1 to 4, 1 to 4, ...
-    void placeNextFood(const QList<QPoint> &cells)
-    {
-        for (QPoint cell : cells)
-            random.values.insert(random.values.end(), {(cell.y() - 9 + 0.5) / 252, (cell.x() - 9 + 0.5) / 252});
-    }
     void startGame() { mnNova.trigger(); }
     void setupLevel() { form.setup_level(); }
     // Puts food item index on cell, as a draw would, and lets the game move it off a wall.
