@@ -221,7 +221,7 @@ private slots:
         }
         for (const auto &[key, name] : {std::pair{Qt::Key_Return, "Pepa"}, std::pair{Qt::Key_Escape, ""}}) {
             QString seen;
-            QTimer::singleShot(0, [&] { seen = pressInOpenBox(key, QStringLiteral("Pepa")); });
+            QTimer::singleShot(0, [&, key = key] { seen = pressInOpenBox(key, QStringLiteral("Pepa")); });
             const QString row = "the name box on " + QKeySequence(key).toString();
             ROW_COMPARE(qPrintable(row), dialogs.input("Tvé skóre", "Síň slávy"), QString::fromUtf8(name));
             ROW_COMPARE(qPrintable(row), seen, QStringLiteral("Síň slávy|OK*|Zrušit|fixed"));
