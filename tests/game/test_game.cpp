@@ -240,7 +240,8 @@ private slots:
             const bool crash = row.end == start;
             ROW_COMPARE(row.name, game.dialogs.messages(), crash ? QStringList{crashed} : QStringList());
             ROW_COMPARE(row.name, game.head(), row.end);
-            ROW_COMPARE(row.name, at(game.snake, 4), QPoint(270, 270)); // the body parked off the field
+            ROW_COMPARE(row.name, at(game.snake, 1), crash ? QPoint(270, 270) : row.head); // parked, or following
+            ROW_COMPARE(row.name, at(game.snake, 4), QPoint(270, 270));
             ROW_COMPARE(row.name, game.labels(), QString(crash ? "0 1 2 12" : "10 1 3 11"));
         }
     }
