@@ -96,6 +96,7 @@ private slots:
                  {"2.5 to even", "2.5", 2},
                  {"3.5 to even", "3.5", 4},
                  {"2.500001 up", "2.500001", 3},
+                 {"2.6 up", "2.6", 3},
                  {"1e9", "1e9\r\n", 1},
                  {"binary", QByteArray("\x00\xFF" "7", 3), 0},
                  {"comma is no decimal point", "1,5", 1},

@@ -337,6 +337,8 @@ private slots:
         for (const char *name : {"/hra/lat\xC5\x99in", "/hra/lat\xF8in", "\xED\xA0\x80\xC0\x80\xFF", "\xF0\x9F\x90\x8D\xF0\x9F"})
             ROW_COMPARE(name, QByteArray::fromStdString(platform::toPath(platform::toQString(name)).string()), QByteArray(name));
         QCOMPARE(platform::toQString("/hra/lat\xC5\x99in"), QStringLiteral("/hra/latřin"));
+        QCOMPARE(platform::toQString("/hra/\xE2\x82\xAC"), QStringLiteral("/hra/€")); // a character of three bytes at the end
+        QCOMPARE(platform::toQString("/hra/\xF0\x9F\x90\x8D"), QStringLiteral("/hra/🐍"));
     }
 };
 
